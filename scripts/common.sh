@@ -1,0 +1,93 @@
+# Shared by scripts/test, scripts/run and scripts/bench: installs what is missing and
+# starts the test display and Wine prefix. Source it; it defines functions only.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_ROOT=${BUILD_ROOT:-$ROOT/build}
+
+need_packages() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    if printf '%s\n' "${missing[@]}" | grep -q ':i386'; then
+        dpkg --print-foreign-architectures | grep -q i386 || $sudo dpkg --add-architecture i386
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+install_build_deps() {
+    need_packages cmake make g++ googletest libbenchmark-dev \
+        g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+}
+
+install_wine_deps() {
+    need_packages wine wine32:i386 xvfb xauth fonts-wine imagemagick x11-utils
+}
+
+install_fuzz_deps() {
+    need_packages clang libclang-rt-14-dev
+}
+
+configure_native() {
+    cmake -S "$ROOT" -B "$BUILD_ROOT/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+}
+
+configure_windows() {
+    cmake -S "$ROOT" -B "$BUILD_ROOT/windows" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" >/dev/null
+}
+
+build_dir() {
+    cmake --build "$1" -j"$(nproc)" -- --no-print-directory -s
+}
+
+# Starts an Xvfb display of 1024x768x24 on a free number; sets DISPLAY and XVFB_PID.
+start_display() {
+    local n
+    for n in $(seq 90 140); do
+        [ -e /tmp/.X$n-lock ] && continue
+        Xvfb :$n -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        for _ in $(seq 50); do
+            [ -e /tmp/.X11-unix/X$n ] && break
+            kill -0 $XVFB_PID 2>/dev/null || break
+            sleep 0.1
+        done
+        if kill -0 $XVFB_PID 2>/dev/null; then
+            export DISPLAY=:$n
+            return 0
+        fi
+    done
+    echo "could not start Xvfb" >&2
+    return 1
+}
+
+# Makes a fresh Wine prefix with a 1024x768 virtual desktop; sets WINEPREFIX.
+make_prefix() {
+    export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    wineboot -i >/dev/null 2>&1
+    cat >"$WINEPREFIX/desktop.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1024x768"
+REG
+    wine regedit "$WINEPREFIX/desktop.reg" >/dev/null 2>&1
+    wineserver -w
+}
+
+stop_wine() {
+    [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+    return 0
+}

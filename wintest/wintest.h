@@ -1,0 +1,73 @@
+// Support for the tests that run under Wine: pumping messages, driving modal dialogs from
+// inside their own loops, starting an executable and waiting for its window, and saving a
+// window as a PNG under the build folder's screenshots/.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Dispatches this thread's messages until pred() holds or timeoutMs has passed.
+// Returns whether pred() held.
+bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs = 5000);
+
+// Dispatches this thread's messages for the given time.
+void PumpFor(DWORD ms);
+
+// One step of a modal script: wait until find() returns a window, then act(window).
+// act may itself open a nested modal loop; the following steps run inside that loop.
+struct ModalStep {
+    std::function<HWND()> find;
+    std::function<void(HWND)> act;
+};
+
+// Calls open(), which enters a modal loop (DialogBoxParamA, MessageBoxA, GetOpenFileNameA, ...),
+// while a thread timer carries out the steps in order. Returns true when every step ran
+// before timeoutMs; on a time-out it ends the thread's open dialogs with IDCANCEL so that
+// open() returns, and returns false.
+bool RunModal(const std::function<void()>& open, std::vector<ModalStep> steps,
+              DWORD timeoutMs = 10000);
+
+// A visible top-level window of this thread with the dialog class "#32770" whose title
+// equals title (any title when title is NULL); the most recently created one wins.
+HWND FindThreadDialog(const char* title = nullptr);
+
+// A ModalStep find function for FindThreadDialog(title); the title is copied.
+std::function<HWND()> DialogTitled(const char* title);
+
+// Text of a window (GetWindowTextA), and of a dialog item.
+std::string WindowText(HWND hwnd);
+std::string ItemText(HWND dlg, int id);
+
+// Presses and releases a key as a user would: the messages go through the thread's queue.
+// Uses SendInput, so the target must be the foreground window with the focus.
+void TypeKey(WORD vk, bool alt = false, bool shift = false, bool ctrl = false);
+
+// Brings a top-level window to the front and gives it the focus; pumps until it is active.
+bool ActivateWindow(HWND hwnd);
+
+// Saves what the screen shows of the window (frame included) as
+// <build>/screenshots/<name>.png. Returns the path, or "" on failure.
+std::string SaveWindowPng(HWND hwnd, const std::string& name);
+
+// The colour the screen shows at a point in client coordinates of hwnd.
+COLORREF ScreenPixel(HWND hwnd, int x, int y);
+
+// A started program: its process and its main window.
+struct StartedProgram {
+    PROCESS_INFORMATION pi{};
+    HWND hwnd = nullptr;
+};
+
+// Starts exePath (environment block env, or the caller's when NULL) and waits up to
+// timeoutMs for a visible top-level window of that process with the class className
+// (and the title, unless title is NULL). hwnd stays NULL when none appeared.
+StartedProgram StartProgram(const std::string& exePath, const char* className,
+                            const char* title = nullptr, DWORD timeoutMs = 15000,
+                            const char* env = nullptr);
+
+// Waits for the process to end; returns its exit code, or -1 after a time-out (the process
+// is then terminated). Closes the handles.
+int WaitForExit(StartedProgram& p, DWORD timeoutMs = 10000);
