@@ -1,0 +1,35 @@
+// Start-up check of a real program: startcheck EXE CLASS SHOTNAME
+// Starts EXE, waits for its main window of class CLASS, saves a screenshot, closes the
+// window as a user would (WM_CLOSE) and succeeds only when the program exits with code 0.
+#include "wintest.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        fprintf(stderr, "usage: startcheck EXE CLASS SHOTNAME\n");
+        return 2;
+    }
+    std::string exe = argv[1];
+    // ctest hands over a Unix path; Wine shows the Unix root as drive Z:.
+    if (!exe.empty() && exe[0] == '/')
+        exe = "Z:" + exe;
+    StartedProgram p = StartProgram(exe, argv[2]);
+    if (!p.pi.hProcess) {
+        fprintf(stderr, "could not start %s (error %lu)\n", exe.c_str(), GetLastError());
+        return 1;
+    }
+    if (!p.hwnd) {
+        fprintf(stderr, "no window of class %s appeared\n", argv[2]);
+        WaitForExit(p, 0);
+        return 1;
+    }
+    PumpFor(1000);
+    std::string title = WindowText(p.hwnd);
+    std::string shot = SaveWindowPng(p.hwnd, argv[3]);
+    printf("window \"%s\" of class %s; screenshot %s\n", title.c_str(), argv[2], shot.c_str());
+    PostMessageA(p.hwnd, WM_CLOSE, 0, 0);
+    int code = WaitForExit(p);
+    printf("exit code %d\n", code);
+    return code == 0 ? 0 : 1;
+}

@@ -1,0 +1,365 @@
+#include "wintest.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#ifndef LORVEX_SCREENSHOT_DIR
+#define LORVEX_SCREENSHOT_DIR "screenshots"
+#endif
+
+bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (pred())
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return pred();
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    }
+}
+
+void PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
+}
+
+namespace {
+
+struct ModalScript {
+    std::vector<ModalStep> steps;
+    size_t next = 0;
+    DWORD start = 0;
+    DWORD timeoutMs = 0;
+    bool timedOut = false;
+};
+
+ModalScript* activeScript = nullptr;
+
+BOOL CALLBACK CancelDialog(HWND hwnd, LPARAM) {
+    char cls[32] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (strcmp(cls, "#32770") == 0 && IsWindowVisible(hwnd))
+        PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
+void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD) {
+    ModalScript* s = activeScript;
+    if (!s)
+        return;
+    if (s->next >= s->steps.size())
+        return;
+    if (GetTickCount() - s->start > s->timeoutMs) {
+        s->timedOut = true;
+        s->next = s->steps.size();
+        EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0);
+        return;
+    }
+    HWND w = s->steps[s->next].find();
+    if (!w)
+        return;
+    // Advance first: act may enter a nested modal loop in which the next steps run.
+    ModalStep& step = s->steps[s->next++];
+    step.act(w);
+}
+
+struct FindData {
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialogProc(HWND hwnd, LPARAM lp) {
+    FindData* d = reinterpret_cast<FindData*>(lp);
+    char cls[32] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (strcmp(cls, "#32770") != 0 || !IsWindowVisible(hwnd))
+        return TRUE;
+    if (d->title && WindowText(hwnd) != d->title)
+        return TRUE;
+    // Windows enumerates the thread's windows in Z order, topmost first: the first visible
+    // match is the dialog the user would see in front.
+    d->found = hwnd;
+    return FALSE;
+}
+
+} // namespace
+
+bool RunModal(const std::function<void()>& open, std::vector<ModalStep> steps, DWORD timeoutMs) {
+    ModalScript script;
+    script.steps = std::move(steps);
+    script.start = GetTickCount();
+    script.timeoutMs = timeoutMs;
+    ModalScript* outer = activeScript;
+    activeScript = &script;
+    UINT_PTR timer = SetTimer(nullptr, 0, 30, ModalTick);
+    open();
+    KillTimer(nullptr, timer);
+    activeScript = outer;
+    return !script.timedOut && script.next == script.steps.size();
+}
+
+HWND FindThreadDialog(const char* title) {
+    FindData d{title, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindDialogProc, reinterpret_cast<LPARAM>(&d));
+    return d.found;
+}
+
+std::function<HWND()> DialogTitled(const char* title) {
+    std::string t = title;
+    return [t] { return FindThreadDialog(t.c_str()); };
+}
+
+std::string WindowText(HWND hwnd) {
+    int len = GetWindowTextLengthA(hwnd);
+    std::string s(len + 1, '\0');
+    int got = GetWindowTextA(hwnd, &s[0], len + 1);
+    s.resize(got > 0 ? got : 0);
+    return s;
+}
+
+std::string ItemText(HWND dlg, int id) {
+    return WindowText(GetDlgItem(dlg, id));
+}
+
+void TypeKey(WORD vk, bool alt, bool shift, bool ctrl) {
+    std::vector<INPUT> in;
+    auto key = [&](WORD k, bool up) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = k;
+        i.ki.wScan = static_cast<WORD>(MapVirtualKeyA(k, 0));
+        i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        in.push_back(i);
+    };
+    if (ctrl)
+        key(VK_CONTROL, false);
+    if (shift)
+        key(VK_SHIFT, false);
+    if (alt)
+        key(VK_MENU, false);
+    key(vk, false);
+    key(vk, true);
+    if (alt)
+        key(VK_MENU, true);
+    if (shift)
+        key(VK_SHIFT, true);
+    if (ctrl)
+        key(VK_CONTROL, true);
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+bool ActivateWindow(HWND hwnd) {
+    ShowWindow(hwnd, SW_SHOW);
+    SetForegroundWindow(hwnd);
+    SetActiveWindow(hwnd);
+    SetFocus(hwnd);
+    return PumpUntil([hwnd] { return GetForegroundWindow() == hwnd; }, 2000);
+}
+
+namespace {
+
+uint32_t Crc32(const unsigned char* p, size_t n, uint32_t crc = 0) {
+    static uint32_t table[256];
+    if (!table[1]) {
+        for (uint32_t i = 0; i < 256; ++i) {
+            uint32_t c = i;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            table[i] = c;
+        }
+    }
+    crc = ~crc;
+    for (size_t i = 0; i < n; ++i)
+        crc = table[(crc ^ p[i]) & 0xFF] ^ (crc >> 8);
+    return ~crc;
+}
+
+void Put32(std::string& s, uint32_t v) {
+    s += static_cast<char>(v >> 24);
+    s += static_cast<char>(v >> 16);
+    s += static_cast<char>(v >> 8);
+    s += static_cast<char>(v);
+}
+
+void Chunk(std::string& out, const char* type, const std::string& data) {
+    Put32(out, static_cast<uint32_t>(data.size()));
+    std::string body = std::string(type, 4) + data;
+    out += body;
+    Put32(out, Crc32(reinterpret_cast<const unsigned char*>(body.data()), body.size()));
+}
+
+// An uncompressed PNG (zlib "stored" blocks): small code, and the files are only looked at.
+std::string EncodePng(int w, int h, const std::vector<unsigned char>& rgb) {
+    std::string raw;
+    for (int y = 0; y < h; ++y) {
+        raw += '\0';
+        raw.append(reinterpret_cast<const char*>(&rgb[static_cast<size_t>(y) * w * 3]),
+                   static_cast<size_t>(w) * 3);
+    }
+    std::string z = "\x78\x01";
+    size_t pos = 0;
+    do {
+        size_t n = raw.size() - pos < 65535 ? raw.size() - pos : 65535;
+        bool last = pos + n == raw.size();
+        z += static_cast<char>(last ? 1 : 0);
+        z += static_cast<char>(n & 0xFF);
+        z += static_cast<char>(n >> 8);
+        z += static_cast<char>(~n & 0xFF);
+        z += static_cast<char>((~n >> 8) & 0xFF);
+        z.append(raw, pos, n);
+        pos += n;
+    } while (pos < raw.size());
+    uint32_t a = 1, b = 0;
+    for (unsigned char c : raw) {
+        a = (a + c) % 65521;
+        b = (b + a) % 65521;
+    }
+    Put32(z, (b << 16) | a);
+    std::string png = "\x89PNG\r\n\x1a\n";
+    std::string ihdr;
+    Put32(ihdr, static_cast<uint32_t>(w));
+    Put32(ihdr, static_cast<uint32_t>(h));
+    ihdr += std::string("\x08\x02\x00\x00\x00", 5);
+    Chunk(png, "IHDR", ihdr);
+    Chunk(png, "IDAT", z);
+    Chunk(png, "IEND", "");
+    return png;
+}
+
+std::string ScreenshotDir() {
+    std::string dir = LORVEX_SCREENSHOT_DIR;
+    // The build folder is a Unix path; Wine shows the Unix root as drive Z:.
+    if (!dir.empty() && dir[0] == '/')
+        dir = "Z:" + dir;
+    CreateDirectoryA(dir.c_str(), nullptr);
+    return dir;
+}
+
+} // namespace
+
+std::string SaveWindowPng(HWND hwnd, const std::string& name) {
+    RECT r;
+    if (!GetWindowRect(hwnd, &r))
+        return "";
+    RedrawWindow(hwnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    PumpFor(150);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    if (w <= 0 || h <= 0)
+        return "";
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    std::vector<unsigned char> rgb(static_cast<size_t>(w) * h * 3);
+    const unsigned char* src = static_cast<const unsigned char*>(bits);
+    for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i) {
+        rgb[i * 3] = src[i * 4 + 2];
+        rgb[i * 3 + 1] = src[i * 4 + 1];
+        rgb[i * 3 + 2] = src[i * 4];
+    }
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+
+    std::string path = ScreenshotDir() + "/" + name + ".png";
+    std::string png = EncodePng(w, h, rgb);
+    FILE* f = fopen(path.c_str(), "wb");
+    if (!f)
+        return "";
+    fwrite(png.data(), 1, png.size(), f);
+    fclose(f);
+    return path;
+}
+
+COLORREF ScreenPixel(HWND hwnd, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(hwnd, &p);
+    HDC screen = GetDC(nullptr);
+    COLORREF c = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+namespace {
+
+struct ProcessWindow {
+    DWORD pid;
+    const char* cls;
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK FindProcessWindow(HWND hwnd, LPARAM lp) {
+    ProcessWindow* d = reinterpret_cast<ProcessWindow*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != d->pid || !IsWindowVisible(hwnd))
+        return TRUE;
+    char cls[256] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (strcmp(cls, d->cls) != 0)
+        return TRUE;
+    if (d->title && WindowText(hwnd) != d->title)
+        return TRUE;
+    d->found = hwnd;
+    return FALSE;
+}
+
+} // namespace
+
+StartedProgram StartProgram(const std::string& exePath, const char* className, const char* title,
+                            DWORD timeoutMs, const char* env) {
+    StartedProgram p;
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string cmd = "\"" + exePath + "\"";
+    std::string dir = exePath.substr(0, exePath.find_last_of("\\/") + 1);
+    if (!CreateProcessA(exePath.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0,
+                        const_cast<char*>(env), dir.empty() ? nullptr : dir.c_str(), &si, &p.pi))
+        return p;
+    ProcessWindow d{p.pi.dwProcessId, className, title, nullptr};
+    PumpUntil(
+        [&] {
+            EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&d));
+            return d.found != nullptr || WaitForSingleObject(p.pi.hProcess, 0) == WAIT_OBJECT_0;
+        },
+        timeoutMs);
+    p.hwnd = d.found;
+    return p;
+}
+
+int WaitForExit(StartedProgram& p, DWORD timeoutMs) {
+    if (!p.pi.hProcess)
+        return -1;
+    int code = -1;
+    bool ended = PumpUntil([&] { return WaitForSingleObject(p.pi.hProcess, 0) == WAIT_OBJECT_0; },
+                           timeoutMs);
+    if (ended) {
+        DWORD c = 0;
+        GetExitCodeProcess(p.pi.hProcess, &c);
+        code = static_cast<int>(c);
+    } else {
+        TerminateProcess(p.pi.hProcess, 1);
+    }
+    CloseHandle(p.pi.hThread);
+    CloseHandle(p.pi.hProcess);
+    p.pi = PROCESS_INFORMATION{};
+    return code;
+}
