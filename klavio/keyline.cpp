@@ -1,0 +1,140 @@
+#include "keyline.h"
+
+#include <algorithm>
+#include <cstring>
+
+const char HEADER_TEXT[HEADER_LENGTH + 1] =
+    "Nachricht      Taste                Zeichen      Wdh.  OEM-Code Erw. ALT   vorher  jetzt";
+const char UNDERLINE_TEXT[UNDERLINE_LENGTH + 1] =
+    "_________      ____________________ _______      ____  ________ ____ ___   ______  ________";
+
+const char* const MESSAGE_NAMES[8] = {
+    "WM_KEYDOWN    ", "WM_KEYUP      ", "WM_CHAR       ", "WM_DEADCHAR   ",
+    "WM_SYSKEYDOWN ", "WM_SYSKEYUP   ", "WM_SYSCHAR    ", "WM_SYSDEADCHAR",
+};
+
+namespace {
+
+const char FLAG_YES[] = "Ja";
+const char FLAG_NO[] = "Nein";
+const char FLAG_DOWN[] = "gedr\xFC"
+                         "ckt";
+const char FLAG_UP[] = "gel\xF6st";
+
+constexpr std::int32_t BIT_EXTENDED = 1 << 24;
+constexpr std::int32_t BIT_CONTEXT = 1 << 29;
+constexpr std::int32_t BIT_PREVIOUS = 1 << 30;
+constexpr std::int32_t BIT_TRANSITION = INT32_MIN; // bit 31
+
+// Writes text at column col (1-based) of line.
+void Put(std::string& line, int col, const std::string& text) {
+    line.replace(static_cast<size_t>(col - 1), text.size(), text);
+}
+
+// Integer right-justified in w columns; w asterisks when it does not fit.
+std::string IntegerField(long long value, int w) {
+    std::string digits = std::to_string(value);
+    if (static_cast<int>(digits.size()) > w)
+        return std::string(static_cast<size_t>(w), '*');
+    return std::string(static_cast<size_t>(w) - digits.size(), ' ') + digits;
+}
+
+// Upper-case hexadecimal with at least minDigits digits, right-justified in w columns.
+std::string HexField(unsigned long long value, int w, int minDigits) {
+    static const char HEX[] = "0123456789ABCDEF";
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), HEX[value % 16]);
+        value /= 16;
+    } while (value != 0);
+    if (static_cast<int>(digits.size()) < minDigits)
+        digits.insert(0, static_cast<size_t>(minDigits) - digits.size(), '0');
+    if (static_cast<int>(digits.size()) > w)
+        return std::string(static_cast<size_t>(w), '*');
+    return std::string(static_cast<size_t>(w) - digits.size(), ' ') + digits;
+}
+
+// A shorter text right-justified after blanks, a longer one cut to its first w characters.
+std::string TextField(const std::string& text, int w) {
+    if (static_cast<int>(text.size()) >= w)
+        return text.substr(0, static_cast<size_t>(w));
+    return std::string(static_cast<size_t>(w) - text.size(), ' ') + text;
+}
+
+} // namespace
+
+bool IsKeyboardMessage(unsigned message) {
+    return message >= WM_KEYDOWN && message <= WM_SYSDEADCHAR;
+}
+
+bool IsCharacterMessage(unsigned message) {
+    return message == WM_CHAR || message == WM_DEADCHAR || message == WM_SYSCHAR ||
+           message == WM_SYSDEADCHAR;
+}
+
+std::string PickFlagText(std::int32_t mask, std::int32_t value, const char* textSet,
+                         const char* textClear) {
+    const char* text = (value & mask) != 0 ? textSet : textClear;
+    std::string result(8, ' ');
+    if (text != nullptr)
+        result.replace(0, std::min<size_t>(8, std::strlen(text)), text,
+                       std::min<size_t>(8, std::strlen(text)));
+    return result;
+}
+
+std::string BuildKeyEventLine(unsigned message, std::uint32_t wParam, std::uint32_t lParam,
+                              const std::string& keyName) {
+    std::string line(static_cast<size_t>(LINE_WIDTH), ' ');
+
+    // Other messages never reach the log; they would get a blank name column.
+    if (IsKeyboardMessage(message))
+        Put(line, 1, MESSAGE_NAMES[message - WM_KEYDOWN]);
+
+    std::string keyLabel, virtKey, charCode, typed;
+    if (IsCharacterMessage(message)) {
+        virtKey = "   ";
+        charCode = "0x" + HexField(wParam, 4, 4);
+        typed = std::string(1, static_cast<char>(wParam & 0xFF));
+    } else {
+        const size_t end = keyName.find_last_not_of(' ');
+        keyLabel = end == std::string::npos ? std::string() : keyName.substr(0, end + 1);
+        virtKey = IntegerField(static_cast<std::int32_t>(wParam), 3);
+        charCode = "      ";
+        typed = " ";
+    }
+    const auto flags = static_cast<std::int32_t>(lParam);
+
+    Put(line, 16, virtKey);
+    Put(line, 20, TextField(keyLabel, 16));
+    Put(line, 37, charCode);
+    Put(line, 44, typed);
+    Put(line, 50, IntegerField(static_cast<std::int16_t>(lParam & 0xFFFF), 4));
+    Put(line, 59, IntegerField((lParam >> 16) & 0xFF, 3));
+    Put(line, 65, PickFlagText(BIT_EXTENDED, flags, FLAG_YES, FLAG_NO).substr(0, 4));
+    Put(line, 70, PickFlagText(BIT_CONTEXT, flags, FLAG_YES, FLAG_NO).substr(0, 4));
+    Put(line, 75, PickFlagText(BIT_PREVIOUS, flags, FLAG_DOWN, FLAG_UP));
+    Put(line, 84, PickFlagText(BIT_TRANSITION, flags, FLAG_UP, FLAG_DOWN));
+
+    line.erase(line.find_last_not_of(' ') + 1);
+    return line;
+}
+
+int LogCapacity(int cyMaximized, int cyLine) {
+    if (cyLine <= 0 || cyMaximized <= 0)
+        return 0;
+    return cyMaximized / cyLine;
+}
+
+int WholeRows(int cy, int cyLine) {
+    if (cyLine <= 0 || cy <= 0)
+        return 0;
+    return cy / cyLine;
+}
+
+int LogAreaBottom(int cyWnd, int cyLine) {
+    return cyLine * WholeRows(cyWnd, cyLine);
+}
+
+int LinesToDraw(int nLogCount, int cyWnd, int cyLine) {
+    return std::max(0, std::min(nLogCount, WholeRows(cyWnd, cyLine) - 1));
+}

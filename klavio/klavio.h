@@ -1,0 +1,29 @@
+// Klavio: a window that lists every keyboard message it receives, one decoded line each.
+#pragma once
+
+#include <windows.h>
+
+// The event log: entry 0 is the newest message, entry nLogCount - 1 the oldest one held.
+extern MSG* eventLog;
+extern int nLogMax;   // capacity: rows of the fixed font in a maximised window
+extern int nLogCount; // entries held, 0 .. nLogMax
+extern int cyLine;    // height of one table row
+extern TEXTMETRICA tmFixed;
+extern int cxWnd, cyWnd; // client size from the last WM_SIZE
+extern RECT rcLogArea;   // the whole rows below the header, which scroll
+
+// Working fields of the line being painted.
+extern char szKeyLabel[32];
+extern char szLine[128];
+
+extern const char KLAVIO_CLASS[];
+extern const char KLAVIO_TITLE[];
+
+LRESULT CALLBACK KeyEventWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Registers the window class Klavio; false when the system refuses it.
+bool RegisterKlavioClass(HINSTANCE hInstance);
+// Creates the (hidden) main window; NULL on failure.
+HWND CreateKlavioWindow(HINSTANCE hInstance);
+// Runs the message loop with key translation until the quit message; returns its wParam.
+int RunMessageLoop();
