@@ -1,0 +1,122 @@
+// The main window of Lorvex: its class, its creation, the message loop and MainWndProc,
+// which carries out or hands on every menu command.
+#include <windows.h>
+
+#include <cstring>
+
+#include "lorvex.h"
+
+HINSTANCE hInst = nullptr;
+HINSTANCE hModule = nullptr;
+HWND hwndMain = nullptr;
+HMENU hMenu = nullptr;
+
+WNDCLASSA wcMain;
+MSG msg;
+
+NameField mainClassName;
+NameField mainTitle;
+NameField iconName;
+NameField menuName;
+NameField accelName;
+
+// Contents request and the help failure box.
+NameField helpFileName;
+NameField helpKeyword;
+NameField helpFailureText;
+NameField helpFailureCaption;
+
+WinHelpRoutine helpEngine = WinHelpA;
+
+HWND hwndResults = NO_WINDOW;
+
+void SetNameField(NameField& field, const char* text) {
+    size_t len = strlen(text);
+    if (len > NAME_FIELD_LENGTH - 1)
+        len = NAME_FIELD_LENGTH - 1;
+    memcpy(field, text, len);
+    field[len] = '\0';
+    memset(field + len + 1, ' ', NAME_FIELD_LENGTH - len - 1);
+}
+
+bool RegisterMainClass(HINSTANCE hInstance) {
+    SetNameField(mainClassName, "Lorvex");
+    SetNameField(iconName, "Lorvex");
+    wcMain.style = CS_HREDRAW | CS_VREDRAW;
+    wcMain.lpfnWndProc = MainWndProc;
+    wcMain.cbClsExtra = 0;
+    wcMain.cbWndExtra = 0;
+    wcMain.hInstance = hInstance;
+    wcMain.hIcon = LoadIconA(hInstance, iconName);
+    wcMain.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wcMain.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wcMain.lpszMenuName = nullptr; // the menu is given to the window
+    wcMain.lpszClassName = mainClassName;
+    return LOWORD(RegisterClassA(&wcMain)) != 0;
+}
+
+HWND CreateMainWindow(HINSTANCE hInstance) {
+    SetNameField(mainClassName, "Lorvex");
+    SetNameField(mainTitle, "Lorvex");
+    return CreateWindowExA(0, mainClassName, mainTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
+                           CW_USEDEFAULT, 0, nullptr, hMenu, hInstance, nullptr);
+}
+
+void ReportStartupFailure() {
+    // hwndMain is still NULL here, so the box has no owner.
+    MessageBoxA(hwndMain, "Error initializing application Lorvex", "Error", MB_OK);
+}
+
+int RunMessageLoop(HACCEL hAccel) {
+    // An error result of -1 does not end the loop; only WM_QUIT does.
+    while (GetMessageA(&msg, nullptr, 0, 0) != 0) {
+        // Accelerators go to the window the message is addressed to.
+        if (TranslateAcceleratorA(msg.hwnd, hAccel, &msg) != 0)
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+namespace {
+
+void ReportHelpFailure(HWND owner) {
+    SetNameField(helpFailureText, "Unable to activate help");
+    SetNameField(helpFailureCaption, "Lorvex");
+    MessageBoxA(owner, helpFailureText, helpFailureCaption, MB_SYSTEMMODAL | MB_ICONHAND);
+}
+
+} // namespace
+
+LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDM_EXIT: SendMessageA(hwnd, WM_CLOSE, 0, 0); return 0;
+        case IDM_HELPCONTENTS:
+            SetNameField(helpFileName, "\\Lorvex.hlp");
+            SetNameField(helpKeyword, "CONTENTS");
+            if (!helpEngine(hwnd, helpFileName, HELP_KEY, reinterpret_cast<ULONG_PTR>(helpKeyword)))
+                ReportHelpFailure(hwnd);
+            return 0;
+        case IDM_HELPSEARCH:
+            if (!helpEngine(hwnd, "Lorvex.hlp", HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>("")))
+                ReportHelpFailure(hwnd);
+            return 0;
+        case IDM_HELPHELP:
+            if (!helpEngine(hwnd, "", HELP_HELPONHELP, 0))
+                ReportHelpFailure(GetFocus());
+            return 0;
+        default:
+            // Every other identifier, the two empty items among them, does nothing.
+            return DefWindowProcA(hwnd, message, wParam, lParam);
+        }
+    case WM_DESTROY:
+        if (hwndResults != NO_WINDOW)
+            DestroyWindow(hwndResults);
+        PostQuitMessage(0);
+        return 0;
+    default: return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
