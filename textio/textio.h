@@ -1,0 +1,93 @@
+// Text input and output of the programs: fixed-width number and text fields, lines built
+// from fields, fixed-length platform texts, the free-form number reader and the run-time
+// error report. Portable: no platform headers.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Number and text fields: each returns exactly w characters (nothing for w <= 0).
+
+// Fixed point with d decimals, rounded exactly (ties to even), right-justified. The point is
+// always written, also for d = 0 ("2."). A 0 stands before the point only when the rounded
+// magnitude is below 1 and there is room beside the sign; with d = 0 that 0 is the only digit
+// and is required. No "-" when the value rounds to zero. w asterisks when too wide. NaN and
+// the infinities are " NaN", " Infinity", " -Infinity" padded with blanks, or w asterisks
+// when w is too small for them.
+std::string DecimalField(double v, int w, int d);
+// Right-justified, "-" before the first digit; w asterisks when it does not fit.
+std::string IntegerField(long long v, int w);
+// The digits alone, "-" before them for a negative value.
+std::string IntegerShortest(long long v);
+// Upper-case hexadecimal, leading zeros up to m digits (as many as fit in w), right-justified;
+// w asterisks when the value needs more than w digits.
+std::string HexField(unsigned long long v, int w, int m);
+// Right-justified when shorter, cut to its first w characters when longer.
+std::string TextField(const std::string& s, int w);
+
+// A fixed-length line first filled with blanks; fields follow from column 1.
+struct TextLine {
+    std::string text;
+    std::size_t column = 1; // 1-based, the next write position
+};
+TextLine NewTextLine(std::size_t length);
+// Writes s at the current column and advances past it; what passes the end of the line is cut.
+void Put(TextLine& line, const std::string& s);
+// Writes n blanks.
+void Skip(TextLine& line, std::size_t n);
+// Continues at column col (1-based; 0 counts as 1).
+void GoToColumn(TextLine& line, std::size_t col);
+
+// Fixed-length texts handed to the platform: text, NUL, blanks (text cut to len - 1).
+void SetFixedText(char* field, std::size_t len, const char* text);
+// The characters before the first NUL (or all len), with trailing blanks removed.
+std::string FixedTextValue(const char* field, std::size_t len);
+
+// Free-form reading.
+enum class ReadStatus { Ok, SyntaxError, EndOfInput, ConversionError };
+enum class TargetKind { Double, Int32 };
+struct ReadTarget {
+    TargetKind kind;
+    void* value;
+};
+inline ReadTarget DoubleTarget(double& d) {
+    return {TargetKind::Double, &d};
+}
+inline ReadTarget IntTarget(std::int32_t& i) {
+    return {TargetKind::Int32, &i};
+}
+
+struct RecordReader {
+    std::vector<std::string> records;
+    std::size_t next = 0; // the record the next read starts with
+};
+// Splits at LF, dropping a CR before it (and a CR that ends the text); a last line without LF
+// is a record; an empty text has no records.
+RecordReader RecordsFromText(const std::string& text);
+// One read: starts at records[next] and goes on into the following records while it needs
+// values; afterwards next points past the last record it touched (the rest of that record is
+// ignored). Each value is stored in its target as soon as it is read, so a failure leaves the
+// earlier targets set.
+ReadStatus ReadFreeForm(RecordReader& in, const ReadTarget* targets, std::size_t count);
+// A dialog text is one record (a NUL in it is a syntax error where a value is needed).
+ReadStatus ReadFreeFormText(const std::string& text, const ReadTarget* targets, std::size_t count);
+
+// Run-time error report of the text input and output.
+enum class IoError {
+    EndOfFile,
+    SyntaxError,
+    ConversionError,
+    OpenFailure,
+    FileNotFound,
+    PermissionDenied,
+    WriteReadOnly
+};
+int IoErrorNumber(IoError e);
+const char* IoErrorText(IoError e);
+// "severe (24): end-of-file during read, unit 7, file C:\dir\x.dat"; with an empty path the
+// unit is left out as well: "severe (59): list-directed I/O syntax error".
+std::string IoErrorReport(IoError e, int unit, const std::string& path);
+// What a failed read status means as an error (Ok gives SyntaxError; callers check Ok first).
+IoError IoErrorFromStatus(ReadStatus s);
