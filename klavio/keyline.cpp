@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "textio.h"
+
 const char HEADER_TEXT[HEADER_LENGTH + 1] =
     "Nachricht      Taste                Zeichen      Wdh.  OEM-Code Erw. ALT   vorher  jetzt";
 const char UNDERLINE_TEXT[UNDERLINE_LENGTH + 1] =
@@ -27,38 +29,9 @@ constexpr std::int32_t BIT_PREVIOUS = 1 << 30;
 constexpr std::int32_t BIT_TRANSITION = INT32_MIN; // bit 31
 
 // Writes text at column col (1-based) of line.
-void Put(std::string& line, int col, const std::string& text) {
-    line.replace(static_cast<size_t>(col - 1), text.size(), text);
-}
-
-// Integer right-justified in w columns; w asterisks when it does not fit.
-std::string IntegerField(long long value, int w) {
-    std::string digits = std::to_string(value);
-    if (static_cast<int>(digits.size()) > w)
-        return std::string(static_cast<size_t>(w), '*');
-    return std::string(static_cast<size_t>(w) - digits.size(), ' ') + digits;
-}
-
-// Upper-case hexadecimal with at least minDigits digits, right-justified in w columns.
-std::string HexField(unsigned long long value, int w, int minDigits) {
-    static const char HEX[] = "0123456789ABCDEF";
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), HEX[value % 16]);
-        value /= 16;
-    } while (value != 0);
-    if (static_cast<int>(digits.size()) < minDigits)
-        digits.insert(0, static_cast<size_t>(minDigits) - digits.size(), '0');
-    if (static_cast<int>(digits.size()) > w)
-        return std::string(static_cast<size_t>(w), '*');
-    return std::string(static_cast<size_t>(w) - digits.size(), ' ') + digits;
-}
-
-// A shorter text right-justified after blanks, a longer one cut to its first w characters.
-std::string TextField(const std::string& text, int w) {
-    if (static_cast<int>(text.size()) >= w)
-        return text.substr(0, static_cast<size_t>(w));
-    return std::string(static_cast<size_t>(w) - text.size(), ' ') + text;
+void PutAt(TextLine& line, std::size_t col, const std::string& text) {
+    GoToColumn(line, col);
+    Put(line, text);
 }
 
 } // namespace
@@ -84,11 +57,11 @@ std::string PickFlagText(std::int32_t mask, std::int32_t value, const char* text
 
 std::string BuildKeyEventLine(unsigned message, std::uint32_t wParam, std::uint32_t lParam,
                               const std::string& keyName) {
-    std::string line(static_cast<size_t>(LINE_WIDTH), ' ');
+    TextLine line = NewTextLine(static_cast<std::size_t>(LINE_WIDTH));
 
     // Other messages never reach the log; they would get a blank name column.
     if (IsKeyboardMessage(message))
-        Put(line, 1, MESSAGE_NAMES[message - WM_KEYDOWN]);
+        PutAt(line, 1, MESSAGE_NAMES[message - WM_KEYDOWN]);
 
     std::string keyLabel, virtKey, charCode, typed;
     if (IsCharacterMessage(message)) {
@@ -104,19 +77,20 @@ std::string BuildKeyEventLine(unsigned message, std::uint32_t wParam, std::uint3
     }
     const auto flags = static_cast<std::int32_t>(lParam);
 
-    Put(line, 16, virtKey);
-    Put(line, 20, TextField(keyLabel, 16));
-    Put(line, 37, charCode);
-    Put(line, 44, typed);
-    Put(line, 50, IntegerField(static_cast<std::int16_t>(lParam & 0xFFFF), 4));
-    Put(line, 59, IntegerField((lParam >> 16) & 0xFF, 3));
-    Put(line, 65, PickFlagText(BIT_EXTENDED, flags, FLAG_YES, FLAG_NO).substr(0, 4));
-    Put(line, 70, PickFlagText(BIT_CONTEXT, flags, FLAG_YES, FLAG_NO).substr(0, 4));
-    Put(line, 75, PickFlagText(BIT_PREVIOUS, flags, FLAG_DOWN, FLAG_UP));
-    Put(line, 84, PickFlagText(BIT_TRANSITION, flags, FLAG_UP, FLAG_DOWN));
+    PutAt(line, 16, virtKey);
+    PutAt(line, 20, TextField(keyLabel, 16));
+    PutAt(line, 37, charCode);
+    PutAt(line, 44, typed);
+    PutAt(line, 50, IntegerField(static_cast<std::int16_t>(lParam & 0xFFFF), 4));
+    PutAt(line, 59, IntegerField((lParam >> 16) & 0xFF, 3));
+    PutAt(line, 65, PickFlagText(BIT_EXTENDED, flags, FLAG_YES, FLAG_NO).substr(0, 4));
+    PutAt(line, 70, PickFlagText(BIT_CONTEXT, flags, FLAG_YES, FLAG_NO).substr(0, 4));
+    PutAt(line, 75, PickFlagText(BIT_PREVIOUS, flags, FLAG_DOWN, FLAG_UP));
+    PutAt(line, 84, PickFlagText(BIT_TRANSITION, flags, FLAG_UP, FLAG_DOWN));
 
-    line.erase(line.find_last_not_of(' ') + 1);
-    return line;
+    std::string& text = line.text;
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
 }
 
 int LogCapacity(int cyMaximized, int cyLine) {
