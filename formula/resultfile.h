@@ -1,0 +1,36 @@
+// The result file: 100 records of 48 characters and CR LF, one point a record, x in
+// columns 1 to 24 and y in columns 25 to 48.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "formula.h"
+#include "textio.h"
+
+constexpr int RESULT_FILE_UNIT = 7;
+constexpr std::size_t RESULT_FIELD_WIDTH = 24;
+constexpr std::size_t RESULT_RECORD_LENGTH = 2 * RESULT_FIELD_WIDTH + 2; // with CR LF
+constexpr std::size_t RESULT_FILE_SIZE = POINT_COUNT * RESULT_RECORD_LENGTH;
+
+// The 24-character field of one value.
+std::string ResultNumberField(double v);
+
+// The complete file content for a table (RESULT_FILE_SIZE bytes).
+std::string ResultFileContent(const ResultTable& t);
+
+// Reads 100 points, each read starting on a new record. `table` is replaced only when all
+// 100 reads succeed; a null value keeps the point's current value.
+bool ParseResultFile(const std::string& content, ResultTable& table, IoError& error);
+
+// Loads `path` into `table` by the rules of ParseResultFile; on failure `table` is unchanged.
+bool ReadResultFile(const std::string& path, ResultTable& table, IoError& error);
+
+// Saves `table` to `path`. The content goes to a temporary file in the same folder first,
+// which then replaces the target, so a failed save leaves an existing file as it was.
+// An existing read-only file is reported as WriteReadOnly and not touched.
+bool WriteResultFile(const std::string& path, const ResultTable& table, IoError& error);
+
+// The path held in a fixed-length name field: the characters before its first NUL, without
+// trailing blanks.
+std::string ResultFilePath(const char* field, std::size_t len);

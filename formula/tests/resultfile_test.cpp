@@ -1,0 +1,431 @@
+#include "resultfile.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <set>
+#include <sstream>
+#include <string>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A field of 24 columns whose text ends in column `end` (1-based within the field).
+std::string FieldEnding(const std::string& text, int end) {
+    std::string field(RESULT_FIELD_WIDTH, ' ');
+    field.replace(end - text.size(), text.size(), text);
+    return field;
+}
+
+// The record for a line of the file: x field text ending in column xEnd, y in column yEnd.
+std::string Record(const std::string& x, int xEnd, const std::string& y, int yEnd) {
+    return FieldEnding(x, xEnd) + FieldEnding(y, yEnd - 24) + "\r\n";
+}
+
+std::string RecordOf(double x, double y) {
+    return ResultNumberField(x) + ResultNumberField(y) + "\r\n";
+}
+
+ResultTable TableOf(double x, double y) {
+    ResultTable t;
+    for (int i = 0; i < POINT_COUNT; ++i) {
+        t.xValues[i] = x + i;
+        t.yValues[i] = y - i;
+    }
+    return t;
+}
+
+bool SameBits(const ResultTable& a, const ResultTable& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+std::string Lines(const std::string& line, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+TEST(ResultNumberField, ExampleRecords) {
+    struct Case {
+        double x, y;
+        std::string record;
+    } cases[] = {
+        {-12, 1, Record("-12.0000000000000", 19, "1.00000000000000", 43)},
+        {12, 2.5, Record("12.0000000000000", 19, "2.50000000000000", 43)},
+        {0.5, -0.000123, Record("0.500000000000000", 19, "-1.230000000000000E-004", 48)},
+        {1e20, 0, Record("1.000000000000000E+020", 24, "0.000000000000000E+000", 48)},
+        {1.0 / 3, -2.0 / 3, Record("0.333333333333333", 19, "-0.666666666666667", 43)},
+        {1.23456789012345e14, 999999999999999.5,
+         Record("123456789012345.", 19, "9.999999999999995E+014", 48)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.record);
+        EXPECT_EQ(RecordOf(c.x, c.y), c.record);
+    }
+}
+
+TEST(ResultNumberField, FormBoundariesAndSpecialValues) {
+    struct Case {
+        double v;
+        std::string field;
+    } cases[] = {
+        {-0.0, "  0.000000000000000E+000"},
+        {std::numeric_limits<double>::quiet_NaN(), " NaN" + std::string(20, ' ')},
+        {INFINITY, " Infinity" + std::string(15, ' ')},
+        {-INFINITY, " -Infinity" + std::string(14, ' ')},
+        // The form is chosen after rounding to 15 digits.
+        {0.1, FieldEnding("0.100000000000000", 19)},
+        {0.09999999999999999, FieldEnding("0.100000000000000", 19)},
+        {0.0999999999999999, FieldEnding("9.999999999999989E-002", 24)},
+        {-0.0999999999999999, FieldEnding("-9.999999999999989E-002", 24)},
+        {999999999999999.4, FieldEnding("999999999999999.", 19)},
+        {-999999999999999.4, FieldEnding("-999999999999999.", 19)},
+        {999999999999999.9, FieldEnding("9.999999999999999E+014", 24)},
+        {1e15, FieldEnding("1.000000000000000E+015", 24)},
+        {9.9999999999999995, FieldEnding("10.0000000000000", 19)},
+        {-0.5, FieldEnding("-0.500000000000000", 19)},
+        {2.5e-15, FieldEnding("2.500000000000000E-015", 24)}, // exact digits of the double
+        {4.9406564584124654e-324, FieldEnding("4.940656458412465E-324", 24)},
+        {1e308, FieldEnding("1.000000000000000E+308", 24)},
+        {-1e-100, FieldEnding("-1.000000000000000E-100", 24)},
+        // Ties on the exact decimal value of the double go to even.
+        {0.125, FieldEnding("0.125000000000000", 19)},
+        {1.5e-3, FieldEnding("1.500000000000000E-003", 24)},
+        {100000000000000.5, FieldEnding("100000000000000.", 19)},
+        {100000000000001.5, FieldEnding("100000000000002.", 19)},
+        {1000000000000000.5, FieldEnding("1.000000000000000E+015", 24)},
+        {1000000000000001.5, FieldEnding("1.000000000000002E+015", 24)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        EXPECT_EQ(ResultNumberField(c.v), c.field);
+    }
+}
+
+TEST(ResultNumberField, LargestDoubleStillReadsBack) {
+    // Rounded to nearest, DBL_MAX would be written as 1.797693134862316E+308, which lies
+    // beyond the largest double and could not be loaded again.
+    const std::string field = ResultNumberField(DBL_MAX);
+    EXPECT_EQ(field, FieldEnding("1.797693134862315E+308", 24));
+    EXPECT_EQ(ResultNumberField(-DBL_MAX), FieldEnding("-1.797693134862315E+308", 24));
+    double back = 0;
+    const ReadTarget target = DoubleTarget(back);
+    ASSERT_EQ(ReadFreeFormText(field, &target, 1), ReadStatus::Ok);
+    EXPECT_EQ(ResultNumberField(back), field);
+}
+
+class ResultFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ResetFormulaModel(); }
+    void TearDown() override { ResetFormulaModel(); }
+};
+
+TEST_F(ResultFileTest, DefaultTableFile) {
+    const std::string zeros = ResultFileContent(resultTable);
+    EXPECT_EQ(zeros.size(), 5000u);
+    EXPECT_EQ(zeros.substr(0, 50),
+              Record("0.000000000000000E+000", 24, "0.000000000000000E+000", 48));
+
+    ComputeFormula();
+    const std::string content = ResultFileContent(resultTable);
+    ASSERT_EQ(content.size(), 5000u);
+    EXPECT_EQ(content.substr(0, 50), Record("-12.0000000000000", 19, "-0.862681470683839", 43));
+    EXPECT_EQ(content.substr(4950), Record("12.0000000000000", 19, "0.671411166053717", 43));
+    for (std::size_t i = 0; i < 100; ++i) {
+        EXPECT_EQ(content.substr(i * 50 + 48, 2), "\r\n");
+        EXPECT_EQ(content[i * 50], ' ');
+        EXPECT_EQ(content[i * 50 + 24], ' ');
+    }
+}
+
+TEST_F(ResultFileTest, WrittenContentReadsBackToWhatItShows) {
+    ComputeFormula();
+    const ResultTable computed = resultTable;
+    ResultTable extreme = TableOf(0, 0);
+    const double values[] = {4.9406564584124654e-324,
+                             2.2250738585072014e-308,
+                             -2.2250738585072009e-308,
+                             1e308,
+                             DBL_MAX,
+                             -DBL_MAX,
+                             -0.0,
+                             0.09999999999999999,
+                             0.0999999999999999,
+                             999999999999999.4,
+                             999999999999999.9,
+                             -999999999999999.5,
+                             1e15,
+                             123456.78901234567,
+                             -1.0 / 3};
+    int k = 0;
+    for (double v : values) {
+        extreme.xValues[k] = v;
+        extreme.yValues[k] = -v;
+        ++k;
+    }
+    for (const ResultTable* original : {&computed, static_cast<const ResultTable*>(&extreme)}) {
+        const std::string content = ResultFileContent(*original);
+        ResultTable back = TableOf(7, 7);
+        IoError error{};
+        ASSERT_TRUE(ParseResultFile(content, back, error)) << IoErrorText(error);
+        EXPECT_EQ(ResultFileContent(back), content);
+        for (int i = 0; i < POINT_COUNT; ++i) {
+            const double x = original->xValues[i];
+            EXPECT_NEAR(back.xValues[i], x, std::fabs(x) * 1e-14) << i;
+        }
+    }
+}
+
+struct LoadCase {
+    const char* name;
+    std::string content;
+    double x1, y1, x2, y2; // expected points 1 and 2 (the others are not checked)
+};
+
+TEST(ParseResultFile, LoadsFilesFromElsewhere) {
+    const std::string rest = Lines("3 4", 98);
+    const LoadCase cases[] = {
+        {"four numbers on line 1", "1 2 8 9\r\n5 6\r\n" + rest, 1, 2, 5, 6},
+        {"one number a line",
+         Lines("1", 1) + Lines("2", 1) + Lines("5", 1) + Lines("6", 1) + Lines("3\r\n4", 98), 1, 2,
+         5, 6},
+        {"bare line feeds and tabs", "1\t2\n\t5  6\n" + rest, 1, 2, 5, 6},
+        {"comma", "1,5\r\n 5 , 6\r\n" + rest, 1, 5, 5, 6},
+        {"null value keeps y", "1,,\r\n5 6\r\n" + rest, 1, -100, 5, 6},
+        {"slash keeps y", "1 / 9\r\n5 6\r\n" + rest, 1, -100, 5, 6},
+        {"slash keeps both", "/\r\n5 6\r\n" + rest, 100, -100, 5, 6},
+        {"D and Q exponents", "1.5D+002 -2.5Q-001\r\n5d0 6q0\r\n" + rest, 150, -0.25, 5, 6},
+        {"lower case exponent", "1.5e2 2.5E-1\r\n5e0 6e+0\r\n" + rest, 150, 0.25, 5, 6},
+        {"text after the last record", "1 2\r\n5 6\r\n" + rest + "not read\r\n", 1, 2, 5, 6},
+        {"no line end at the end", "1 2\r\n5 6\r\n" + rest.substr(0, rest.size() - 2), 1, 2, 5, 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResultTable table = TableOf(100, -100);
+        IoError error{};
+        ASSERT_TRUE(ParseResultFile(c.content, table, error)) << IoErrorText(error);
+        EXPECT_EQ(table.xValues[0], c.x1);
+        EXPECT_EQ(table.yValues[0], c.y1);
+        EXPECT_EQ(table.xValues[1], c.x2);
+        EXPECT_EQ(table.yValues[1], c.y2);
+        EXPECT_EQ(table.xValues[99], 3);
+        EXPECT_EQ(table.yValues[99], 4);
+    }
+}
+
+struct FailCase {
+    const char* name;
+    std::string content;
+    IoError error;
+    const char* text;
+};
+
+TEST(ParseResultFile, FailedLoadReportsAndLeavesTheTable) {
+    const std::string good = Lines("1 2", 99);
+    const FailCase cases[] = {
+        {"99 lines", good, IoError::EndOfFile, "end-of-file during read"},
+        {"empty file", "", IoError::EndOfFile, "end-of-file during read"},
+        {"last value missing", good + "1\r\n", IoError::EndOfFile, "end-of-file during read"},
+        {"NaN field", good + ResultNumberField(NAN) + ResultNumberField(1) + "\r\n",
+         IoError::SyntaxError, "list-directed I/O syntax error"},
+        {"Infinity field", good + RecordOf(1, INFINITY), IoError::SyntaxError,
+         "list-directed I/O syntax error"},
+        {"minus Infinity first", RecordOf(-INFINITY, 1) + good, IoError::SyntaxError,
+         "list-directed I/O syntax error"},
+        {"asterisks", good + std::string(24, '*') + " 1\r\n", IoError::SyntaxError,
+         "list-directed I/O syntax error"},
+        {"two signs", "--1 2\r\n" + good, IoError::SyntaxError, "list-directed I/O syntax error"},
+        {"letters", good + "x y\r\n", IoError::SyntaxError, "list-directed I/O syntax error"},
+        {"NUL", good + std::string("1 \0 2\r\n", 7), IoError::SyntaxError,
+         "list-directed I/O syntax error"},
+        {"out of range", good + "1 1e999\r\n", IoError::ConversionError, "input conversion error"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ResultTable before = TableOf(100, -100);
+        ResultTable table = before;
+        IoError error{};
+        EXPECT_FALSE(ParseResultFile(c.content, table, error));
+        EXPECT_EQ(error, c.error);
+        EXPECT_STREQ(IoErrorText(error), c.text);
+        EXPECT_TRUE(SameBits(table, before));
+    }
+}
+
+// A folder of its own under the system's temporary folder, removed afterwards.
+class ResultFileOnDisk : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() /
+               (std::string("formula_tests_") + info->name() + "_" +
+                std::to_string(reinterpret_cast<std::uintptr_t>(this) & 0xFFFFFF));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        for (const auto& entry : fs::recursive_directory_iterator(dir_, ec)) {
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        }
+        fs::remove_all(dir_, ec);
+    }
+    std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+    static std::string FileContent(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static void PutFile(const std::string& path, const std::string& content) {
+        std::ofstream(path, std::ios::binary) << content;
+    }
+    std::set<std::string> Names() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir_)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(ResultFileOnDisk, SaveThenLoad) {
+    ResetFormulaModel();
+    ComputeFormula();
+    const ResultTable computed = resultTable;
+    const std::string path = PathOf("Lorvex_Ergebnis.dat");
+    IoError error{};
+    ASSERT_TRUE(WriteResultFile(path, computed, error)) << IoErrorText(error);
+    EXPECT_EQ(fs::file_size(path), 5000u);
+    EXPECT_EQ(FileContent(path), ResultFileContent(computed));
+    EXPECT_EQ(Names(), std::set<std::string>{"Lorvex_Ergebnis.dat"});
+
+    ResultTable loaded = TableOf(1, 1);
+    ASSERT_TRUE(ReadResultFile(path, loaded, error)) << IoErrorText(error);
+    EXPECT_EQ(ResultFileContent(loaded), ResultFileContent(computed));
+    ResetFormulaModel();
+}
+
+TEST_F(ResultFileOnDisk, SavingOverALongerFileLeaves5000Bytes) {
+    const std::string path = PathOf("old.dat");
+    PutFile(path, std::string(12345, 'x'));
+    IoError error{};
+    const ResultTable table = TableOf(1, 2);
+    ASSERT_TRUE(WriteResultFile(path, table, error)) << IoErrorText(error);
+    EXPECT_EQ(FileContent(path), ResultFileContent(table));
+    EXPECT_EQ(Names(), std::set<std::string>{"old.dat"});
+}
+
+TEST_F(ResultFileOnDisk, SavingToAReadOnlyFileLeavesIt) {
+    const std::string path = PathOf("locked.dat");
+    PutFile(path, "keep me\r\n");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    IoError error{};
+    EXPECT_FALSE(WriteResultFile(path, TableOf(1, 2), error));
+    EXPECT_EQ(error, IoError::WriteReadOnly);
+    EXPECT_STREQ(IoErrorText(error), "write to READONLY file");
+    EXPECT_EQ(FileContent(path), "keep me\r\n");
+    EXPECT_EQ(Names(), std::set<std::string>{"locked.dat"});
+}
+
+TEST_F(ResultFileOnDisk, SavingIntoAMissingFolderFailsCleanly) {
+    const std::string path = PathOf("missing/sub/result.dat");
+    IoError error{};
+    EXPECT_FALSE(WriteResultFile(path, TableOf(1, 2), error));
+    EXPECT_TRUE(error == IoError::FileNotFound || error == IoError::OpenFailure)
+        << IoErrorText(error);
+    EXPECT_TRUE(Names().empty());
+}
+
+TEST_F(ResultFileOnDisk, SavingOverAFolderFails) {
+    fs::create_directory(dir_ / "folder.dat");
+    IoError error{};
+    EXPECT_FALSE(WriteResultFile(PathOf("folder.dat"), TableOf(1, 2), error));
+    EXPECT_EQ(error, IoError::OpenFailure);
+    EXPECT_EQ(Names(), std::set<std::string>{"folder.dat"});
+}
+
+TEST_F(ResultFileOnDisk, LoadFailuresLeaveTheTable) {
+    fs::create_directory(dir_ / "folder.dat");
+    PutFile(PathOf("short.dat"), Lines("1 2", 99));
+    struct Case {
+        std::string name;
+        IoError error;
+        const char* text;
+    } cases[] = {
+        {"absent.dat", IoError::FileNotFound, "file not found"},
+        {"nofolder/absent.dat", IoError::FileNotFound, "file not found"},
+        {"folder.dat", IoError::OpenFailure, "open failure"},
+        {"short.dat", IoError::EndOfFile, "end-of-file during read"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ResultTable before = TableOf(3, 4);
+        ResultTable table = before;
+        IoError error{};
+        EXPECT_FALSE(ReadResultFile(PathOf(c.name), table, error));
+        EXPECT_EQ(error, c.error);
+        EXPECT_STREQ(IoErrorText(error), c.text);
+        EXPECT_TRUE(SameBits(table, before));
+    }
+}
+
+#ifndef _WIN32
+TEST_F(ResultFileOnDisk, UnreadableFileIsPermissionDenied) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "the superuser reads every file";
+    }
+    const std::string path = PathOf("secret.dat");
+    PutFile(path, Lines("1 2", 100));
+    fs::permissions(path, fs::perms::none);
+    ResultTable table = TableOf(3, 4);
+    IoError error{};
+    EXPECT_FALSE(ReadResultFile(path, table, error));
+    EXPECT_EQ(error, IoError::PermissionDenied);
+    EXPECT_STREQ(IoErrorText(error), "permission to access file denied");
+}
+
+TEST_F(ResultFileOnDisk, SavingThroughALinkWritesTheFileItNames) {
+    const std::string path = PathOf("real.dat");
+    PutFile(path, "old");
+    fs::create_symlink(path, dir_ / "link.dat");
+    IoError error{};
+    ASSERT_TRUE(WriteResultFile(PathOf("link.dat"), TableOf(1, 2), error));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.dat"));
+    EXPECT_EQ(FileContent(path), ResultFileContent(TableOf(1, 2)));
+}
+#endif
+
+TEST(ResultFilePath, TextBeforeTheNulWithoutTrailingBlanks) {
+    ResetFormulaModel();
+    EXPECT_EQ(ResultFilePath(formulaModel.resultFileName, sizeof formulaModel.resultFileName),
+              "Lorvex_Ergebnis.dat");
+    struct Case {
+        std::string field;
+        const char* path;
+    } cases[] = {
+        {std::string("C:\\Daten\\a b.dat\0old name.dat  ", 30), "C:\\Daten\\a b.dat"},
+        {"no nul at all      ", "no nul at all"},
+        {"        ", ""},
+        {std::string("\0abc", 4), ""},
+        {"  leading kept", "  leading kept"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ResultFilePath(c.field.data(), c.field.size()), c.path);
+    }
+}
+
+} // namespace
