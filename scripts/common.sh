@@ -83,6 +83,12 @@ REGEDIT4
 "Default"="1024x768"
 REG
     wine regedit "$WINEPREFIX/desktop.reg" >/dev/null 2>&1
+    # This Wine does not find the caption-button font in its own data folder; without it the
+    # frames show letters where the minimise, maximise and close symbols belong.
+    local f
+    for f in /usr/share/wine/fonts/marlett.ttf /usr/lib/wine/fonts/marlett.ttf; do
+        [ -f "$f" ] && cp "$f" "$WINEPREFIX/drive_c/windows/Fonts/" && break
+    done
     wineserver -w
 }
 
