@@ -1,0 +1,31 @@
+// Umvar: a window that lists the names of the process's environment variables and shows the
+// value of the selected one.
+#pragma once
+
+#include <windows.h>
+
+enum { IDC_NAME_LIST = 1, IDC_VALUE_LINE = 2 };
+
+// The longest name an environment variable can have, without its NUL.
+enum { ENV_NAME_MAX = 32767 };
+
+extern HINSTANCE hInst;
+extern HWND hwndNameList;
+extern HWND hwndValueLine;
+extern char szEnvName[ENV_NAME_MAX + 1];
+extern char szPickedName[ENV_NAME_MAX + 1];
+
+extern const char UMVAR_CLASS[];
+extern const char UMVAR_TITLE[];
+
+LRESULT CALLBACK EnvWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Adds the name of every listed variable of the process environment to the list box.
+void ListEnvNames(HWND list);
+
+// Registers the window class Umvar for hInst; false when the system refuses it.
+bool RegisterUmvarClass();
+// Creates the (hidden) main window; NULL on failure.
+HWND CreateUmvarWindow();
+// Runs the message loop until the quit message; returns its wParam.
+int RunMessageLoop();

@@ -1,0 +1,17 @@
+// Entry of Umvar: register the class, show the window, run the loop.
+#include <windows.h>
+
+#include "umvar.h"
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
+    hInst = hInstance;
+    // Start-up failures end the program quietly.
+    if (!RegisterUmvarClass())
+        return 0;
+    HWND hwnd = CreateUmvarWindow();
+    if (hwnd == nullptr)
+        return 0;
+    ShowWindow(hwnd, nCmdShow);
+    UpdateWindow(hwnd);
+    return RunMessageLoop();
+}
