@@ -1,6 +1,8 @@
 // The Klavio main window: the event log, its recording and scrolling, and the table painting.
 #include <windows.h>
 
+#include "runerror_win.h"
+
 #include "klavio.h"
 #include "keyline.h"
 
@@ -22,13 +24,6 @@ const char KLAVIO_CLASS[] = "Klavio";
 const char KLAVIO_TITLE[] = "Tastaturereignisse, Version 1";
 
 namespace {
-
-// The run-time library's report for a buffer it cannot obtain; the program cannot go on.
-[[noreturn]] void ReportInsufficientMemory() {
-    MessageBoxA(nullptr, "severe (41): insufficient virtual memory", "Klavio",
-                MB_OK | MB_ICONHAND | MB_TASKMODAL);
-    ExitProcess(41);
-}
 
 void SetLogArea() {
     rcLogArea.left = 0;
@@ -57,7 +52,7 @@ void BuildLog(HWND hwnd) {
     if (nLogMax > 0) {
         eventLog = static_cast<MSG*>(LocalAlloc(LMEM_FIXED, sizeof(MSG) * nLogMax));
         if (eventLog == nullptr)
-            ReportInsufficientMemory();
+            EndWithRunTimeError(IoError::InsufficientMemory, "Klavio");
     }
 
     SetLogArea();

@@ -9,6 +9,7 @@ int IoErrorNumber(IoError e) {
     case IoError::FileNotFound: return 29;
     case IoError::PermissionDenied: return 9;
     case IoError::WriteReadOnly: return 47;
+    case IoError::InsufficientMemory: return 41;
     }
     return 30;
 }
@@ -22,6 +23,7 @@ const char* IoErrorText(IoError e) {
     case IoError::FileNotFound: return "file not found";
     case IoError::PermissionDenied: return "permission to access file denied";
     case IoError::WriteReadOnly: return "write to READONLY file";
+    case IoError::InsufficientMemory: return "insufficient virtual memory";
     }
     return "open failure";
 }

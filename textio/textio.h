@@ -82,7 +82,8 @@ enum class IoError {
     OpenFailure,
     FileNotFound,
     PermissionDenied,
-    WriteReadOnly
+    WriteReadOnly,
+    InsufficientMemory // a buffer the program allocates while it runs cannot be had
 };
 int IoErrorNumber(IoError e);
 const char* IoErrorText(IoError e);

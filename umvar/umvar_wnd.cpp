@@ -1,6 +1,8 @@
 // The Umvar main window: the list of variable names and the value line of the selected one.
 #include <windows.h>
 
+#include "runerror_win.h"
+
 #include "umvar.h"
 #include "envblock.h"
 
@@ -16,13 +18,6 @@ const char UMVAR_CLASS[] = "Umvar";
 const char UMVAR_TITLE[] = "Umgebungsvariablen";
 
 namespace {
-
-// The run-time library's report for a buffer it cannot obtain; the program cannot go on.
-[[noreturn]] void ReportInsufficientMemory() {
-    MessageBoxA(nullptr, "severe (41): insufficient virtual memory", "Umvar",
-                MB_OK | MB_ICONHAND | MB_TASKMODAL);
-    ExitProcess(41);
-}
 
 void CreateControls(HWND hwnd) {
     const LONG units = GetDialogBaseUnits();
@@ -53,7 +48,7 @@ void ShowPickedValue() {
     const DWORD size = GetEnvironmentVariableA(szPickedName, nullptr, 0);
     char* valueBuf = static_cast<char*>(LocalAlloc(LMEM_FIXED, size + 1));
     if (valueBuf == nullptr)
-        ReportInsufficientMemory();
+        EndWithRunTimeError(IoError::InsufficientMemory, "Umvar");
     valueBuf[0] = '\0';
     if (size > 0) {
         const DWORD got = GetEnvironmentVariableA(szPickedName, valueBuf, size + 1);

@@ -16,6 +16,7 @@ TEST(IoError, NumbersAndTexts) {
         {IoError::ConversionError, 64, "input conversion error"},
         {IoError::OpenFailure, 30, "open failure"},
         {IoError::FileNotFound, 29, "file not found"},
+        {IoError::InsufficientMemory, 41, "insufficient virtual memory"},
         {IoError::PermissionDenied, 9, "permission to access file denied"},
         {IoError::WriteReadOnly, 47, "write to READONLY file"},
     };
