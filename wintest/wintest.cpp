@@ -242,6 +242,32 @@ std::string ScreenshotDir() {
 
 } // namespace
 
+std::vector<DWORD> CapturePixels(HDC source, int x, int y, int w, int h) {
+    if (w <= 0 || h <= 0)
+        return {};
+    HDC mem = CreateCompatibleDC(source);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(source, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, source, x, y, SRCCOPY);
+    GdiFlush();
+    const DWORD* p = static_cast<const DWORD*>(bits);
+    std::vector<DWORD> pixels(p, p + static_cast<size_t>(w) * h);
+    for (DWORD& px : pixels)
+        px &= 0xFFFFFF;
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    return pixels;
+}
+
 std::string SaveWindowPng(HWND hwnd, const std::string& name) {
     RECT r;
     if (!GetWindowRect(hwnd, &r))
@@ -253,30 +279,14 @@ std::string SaveWindowPng(HWND hwnd, const std::string& name) {
     if (w <= 0 || h <= 0)
         return "";
     HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    std::vector<unsigned char> rgb(static_cast<size_t>(w) * h * 3);
-    const unsigned char* src = static_cast<const unsigned char*>(bits);
-    for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i) {
-        rgb[i * 3] = src[i * 4 + 2];
-        rgb[i * 3 + 1] = src[i * 4 + 1];
-        rgb[i * 3 + 2] = src[i * 4];
-    }
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-    DeleteDC(mem);
+    std::vector<DWORD> pixels = CapturePixels(screen, r.left, r.top, w, h);
     ReleaseDC(nullptr, screen);
+    std::vector<unsigned char> rgb(pixels.size() * 3);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        rgb[i * 3] = static_cast<unsigned char>(pixels[i] >> 16);
+        rgb[i * 3 + 1] = static_cast<unsigned char>(pixels[i] >> 8);
+        rgb[i * 3 + 2] = static_cast<unsigned char>(pixels[i]);
+    }
 
     std::string path = ScreenshotDir() + "/" + name + ".png";
     std::string png = EncodePng(w, h, rgb);

@@ -52,6 +52,9 @@ bool ActivateWindow(HWND hwnd);
 // <build>/screenshots/<name>.png. Returns the path, or "" on failure.
 std::string SaveWindowPng(HWND hwnd, const std::string& name);
 
+// The pixels of a rectangle of a device context, row by row, as 0x00RRGGBB values.
+std::vector<DWORD> CapturePixels(HDC source, int x, int y, int w, int h);
+
 // The colour the screen shows at a point in client coordinates of hwnd.
 COLORREF ScreenPixel(HWND hwnd, int x, int y);
 

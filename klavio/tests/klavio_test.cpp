@@ -16,30 +16,6 @@ namespace {
 // The pixels of one table row: as the window shows it, or as the line should look.
 using Pixels = std::vector<DWORD>;
 
-Pixels GrabRows(HDC source, int x, int y, int w, int h) {
-    HDC mem = CreateCompatibleDC(source);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(source, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, source, x, y, SRCCOPY);
-    GdiFlush();
-    const DWORD* p = static_cast<const DWORD*>(bits);
-    Pixels result(p, p + static_cast<size_t>(w) * h);
-    for (DWORD& px : result)
-        px &= 0xFFFFFF;
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-    DeleteDC(mem);
-    return result;
-}
-
 class KlavioWindow : public ::testing::Test {
   protected:
     HWND hwnd = nullptr;
@@ -82,7 +58,7 @@ class KlavioWindow : public ::testing::Test {
         UpdateWindow(hwnd);
         PumpFor(30);
         HDC dc = GetDC(hwnd);
-        Pixels p = GrabRows(dc, 0, r * cyLine, cxWnd, cyLine);
+        Pixels p = CapturePixels(dc, 0, r * cyLine, cxWnd, cyLine);
         ReleaseDC(hwnd, dc);
         return p;
     }
@@ -100,7 +76,7 @@ class KlavioWindow : public ::testing::Test {
         for (const std::string& t : texts)
             TextOutA(mem, 0, 0, t.data(), static_cast<int>(t.size()));
         SelectObject(mem, oldFont);
-        Pixels p = GrabRows(mem, 0, 0, cxWnd, cyLine);
+        Pixels p = CapturePixels(mem, 0, 0, cxWnd, cyLine);
         SelectObject(mem, oldBmp);
         DeleteObject(bmp);
         DeleteDC(mem);
