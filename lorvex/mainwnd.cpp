@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "about.h"
 #include "lorvex.h"
 
 HINSTANCE hInst = nullptr;
@@ -20,6 +21,9 @@ NameField iconName;
 NameField menuName;
 NameField accelName;
 
+NameField formelDialogName;
+NameField aboutDialogName;
+
 // Contents request and the help failure box.
 NameField helpFileName;
 NameField helpKeyword;
@@ -27,8 +31,6 @@ NameField helpFailureText;
 NameField helpFailureCaption;
 
 WinHelpRoutine helpEngine = WinHelpA;
-
-HWND hwndResults = NO_WINDOW;
 
 void SetNameField(NameField& field, const char* text) {
     size_t len = strlen(text);
@@ -94,6 +96,16 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDM_EXIT: SendMessageA(hwnd, WM_CLOSE, 0, 0); return 0;
+        case IDM_LADEN: LoadResults(); return 0;
+        case IDM_SPEICHERN: SaveResults(); return 0;
+        case IDM_FORMEL:
+            SetNameField(formelDialogName, "FormelCS");
+            DialogBoxParamA(hInst, formelDialogName, hwnd, FormelDlgProc, 0);
+            return 0;
+        case IDM_ABOUT:
+            SetNameField(aboutDialogName, "AboutDlg");
+            DialogBoxParamA(hInst, aboutDialogName, hwnd, AboutDlgProc, 0);
+            return 0;
         case IDM_HELPCONTENTS:
             SetNameField(helpFileName, "\\Lorvex.hlp");
             SetNameField(helpKeyword, "CONTENTS");

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "formula.h"
 #include "lorvex.h"
 #include "wintest.h"
 
@@ -13,6 +16,7 @@ class LorvexMain : public ::testing::Test {
     HACCEL hAccel = nullptr;
 
     void SetUp() override {
+        ResetFormulaModel();
         hInst = GetModuleHandleA(nullptr);
         hModule = GetModuleHandleA(nullptr);
         static bool registered = RegisterMainClass(hInst);
@@ -30,11 +34,36 @@ class LorvexMain : public ::testing::Test {
     }
 
     void TearDown() override {
+        if (hwndResults != NO_WINDOW && IsWindow(hwndResults))
+            DestroyWindow(hwndResults);
+        hwndResults = NO_WINDOW;
         if (hwndMain != nullptr && IsWindow(hwndMain))
             DestroyWindow(hwndMain);
         hwndMain = nullptr;
         // Takes the quit message of WM_DESTROY and anything left off the queue.
         PumpFor(50);
         helpEngine = WinHelpA;
+        ResetFormulaModel();
     }
 };
+
+// Clicks a push button of a dialog as the dialog manager sees a click.
+inline void PressButton(HWND dlg, int id) {
+    PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
+}
+
+// What a message box shows.
+struct BoxSeen {
+    bool shown = false;
+    std::string caption, text;
+    HWND owner = nullptr;
+    bool topmost = false;
+    bool handIcon = false;
+    bool exclamationIcon = false;
+};
+
+// Reads a message box and closes it with OK.
+BoxSeen ReadAndCloseBox(HWND box, const char* shotName = nullptr);
+// A modal step that reads the message box titled `caption` into *seen and closes it.
+ModalStep BoxStep(const char* caption, BoxSeen* seen, const char* shotName = nullptr);

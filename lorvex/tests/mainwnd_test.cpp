@@ -297,44 +297,10 @@ TEST_F(LorvexMain, EmptyItemsAndUnusedIdentifiersDoNothing) {
     EXPECT_TRUE(helpCalls.empty());
 }
 
-// What a message box shows.
-struct BoxSeen {
-    bool shown = false;
-    std::string caption, text;
-    HWND owner = nullptr;
-    bool topmost = false;
-    bool handIcon = false;
-};
-
-BOOL CALLBACK ReadBoxChild(HWND child, LPARAM lp) {
-    BoxSeen* b = reinterpret_cast<BoxSeen*>(lp);
-    char cls[32] = "";
-    GetClassNameA(child, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Static") != 0)
-        return TRUE;
-    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-        b->handIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_HAND);
-    } else if (!WindowText(child).empty()) {
-        b->text = WindowText(child);
-    }
-    return TRUE;
-}
-
 BoxSeen CommandWithBox(HWND target, UINT command) {
     BoxSeen seen;
     RunModal([&] { SendMessageA(target, WM_COMMAND, command, 0); },
-             {{DialogTitled("Lorvex"),
-               [&](HWND box) {
-                   seen.shown = true;
-                   seen.caption = WindowText(box);
-                   seen.owner = GetWindow(box, GW_OWNER);
-                   seen.topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-                   EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
-                   SaveWindowPng(box, "lorvex_help_failure");
-                   PostMessageA(box, WM_COMMAND, IDOK, 0);
-               }}},
-             5000);
+             {BoxStep("Lorvex", &seen, "lorvex_help_failure")}, 5000);
     return seen;
 }
 
@@ -393,3 +359,39 @@ TEST_F(LorvexMain, HelpRequestsReachTheEngineAndAFailureIsReported) {
 }
 
 } // namespace
+
+BOOL CALLBACK ReadBoxChild(HWND child, LPARAM lp) {
+    BoxSeen* b = reinterpret_cast<BoxSeen*>(lp);
+    char cls[32] = "";
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") != 0)
+        return TRUE;
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+        b->handIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_HAND);
+        b->exclamationIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_EXCLAMATION);
+    } else if (!WindowText(child).empty()) {
+        b->text = WindowText(child);
+    }
+    return TRUE;
+}
+
+BoxSeen ReadAndCloseBox(HWND box, const char* shotName) {
+    BoxSeen seen;
+    seen.shown = true;
+    seen.caption = WindowText(box);
+    seen.owner = GetWindow(box, GW_OWNER);
+    seen.topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
+    if (shotName)
+        SaveWindowPng(box, shotName);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return seen;
+}
+
+ModalStep BoxStep(const char* caption, BoxSeen* seen, const char* shotName) {
+    std::string shot = shotName ? shotName : "";
+    return {DialogTitled(caption), [seen, shot](HWND box) {
+                *seen = ReadAndCloseBox(box, shot.empty() ? nullptr : shot.c_str());
+            }};
+}

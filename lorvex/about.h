@@ -1,0 +1,33 @@
+// The About dialog and the centring of a window over its owner. Linked by Lorvex and
+// LorvexMDI; each program defines hInst (its WinMain's instance) and its own ABOUTDLG.
+#pragma once
+
+#include <windows.h>
+
+extern HINSTANCE hInst;
+
+// Query path of a value in the string table of language 0x0409, code page 1252.
+constexpr char VERSION_PATH_PREFIX[] = "\\StringFileInfo\\040904E4\\";
+constexpr int VERSION_TEXT_LENGTH = 256;
+
+extern HFONT hAboutFont;
+extern char modulePath[VERSION_TEXT_LENGTH];
+extern char labelText[VERSION_TEXT_LENGTH];
+extern char versionKey[VERSION_TEXT_LENGTH];
+extern char versionValue[VERSION_TEXT_LENGTH];
+
+INT_PTR CALLBACK AboutDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Copies the value at queryPath (with its NUL) into valueBuffer (VERSION_TEXT_LENGTH
+// characters, cut to fit) and returns nonzero; returns 0 and leaves the buffer alone when
+// the path is not in the block.
+int QueryVersionString(void* versionBlock, const char* queryPath, char* valueBuffer);
+
+// Moves window so that it is centred over `over` and kept on the screen, without changing
+// its size or Z order.
+void CenterWindowOver(HWND window, HWND over);
+
+// One coordinate of the centred position: the start of an extent `size` centred over
+// [overStart, overStart + overSize), the offset truncated toward zero, then moved to 0 when
+// negative, or else back inside a screen of `screen` pixels.
+int CenteredCoordinate(int overStart, int overSize, int size, int screen);

@@ -1,0 +1,25 @@
+// Centring a window over another within the screen.
+#include "about.h"
+
+int CenteredCoordinate(int overStart, int overSize, int size, int screen) {
+    int pos = overStart + (overSize - size) / 2; // C++ division truncates toward zero
+    if (pos < 0)
+        pos = 0;
+    else if (pos + size > screen)
+        pos = screen - size; // negative for a window larger than the screen
+    return pos;
+}
+
+void CenterWindowOver(HWND window, HWND over) {
+    RECT w, o;
+    GetWindowRect(window, &w);
+    GetWindowRect(over, &o);
+    // The whole display, task bar included.
+    HDC hdc = GetDC(window);
+    int screenW = GetDeviceCaps(hdc, HORZRES);
+    int screenH = GetDeviceCaps(hdc, VERTRES);
+    ReleaseDC(window, hdc);
+    int x = CenteredCoordinate(o.left, o.right - o.left, w.right - w.left, screenW);
+    int y = CenteredCoordinate(o.top, o.bottom - o.top, w.bottom - w.top, screenH);
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}

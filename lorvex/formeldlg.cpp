@@ -1,0 +1,113 @@
+// The formula dialog: shows the parameters of the series; OK stores what it reads, computes
+// the table and shows it. Only Cancel, Escape and the close box end the dialog.
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "about.h"
+#include "formula.h"
+#include "lorvex.h"
+#include "textio.h"
+
+char aText[PARAM_FIELD_LENGTH];
+char bText[PARAM_FIELD_LENGTH];
+char xMinText[PARAM_FIELD_LENGTH];
+char xMaxText[PARAM_FIELD_LENGTH];
+char mItems[M_ITEM_COUNT][M_ITEM_LENGTH];
+HWND hwndPlus = nullptr;
+HWND hwndMList = nullptr;
+
+void FormatParamField(double v, char* field) {
+    std::string text = DecimalField(v, 17, 4);
+    memset(field, ' ', PARAM_FIELD_LENGTH);
+    memcpy(field, text.data(), 17);
+    field[17] = '\0';
+}
+
+bool ReadParamField(const char* field, double& v) {
+    // An emptied control leaves a NUL in front, which reads as no number.
+    std::string text(field, PARAM_FIELD_LENGTH);
+    ReadTarget target = DoubleTarget(v);
+    return ReadFreeFormText(text, &target, 1) == ReadStatus::Ok;
+}
+
+namespace {
+
+void InitDialog(HWND hDlg) {
+    CenterWindowOver(hDlg, GetWindow(hDlg, GW_OWNER));
+
+    hwndPlus = GetDlgItem(hDlg, IDC_PLUS);
+    // "-" is left alone: with s = -1 neither button is marked.
+    SendMessageA(hwndPlus, BM_SETCHECK, formulaModel.s > 0.0 ? BST_CHECKED : BST_UNCHECKED, 0);
+
+    hwndMList = GetDlgItem(hDlg, IDC_M);
+    for (int k = 1; k <= M_ITEM_COUNT; ++k) {
+        std::string item = IntegerField(k - 6, 2);
+        memcpy(mItems[k - 1], item.data(), 2);
+        mItems[k - 1][2] = '\0';
+        SendMessageA(hwndMList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(mItems[k - 1]));
+    }
+
+    FormatParamField(formulaModel.a, aText);
+    FormatParamField(formulaModel.b, bText);
+    FormatParamField(formulaModel.xMin, xMinText);
+    FormatParamField(formulaModel.xMax, xMaxText);
+    SetDlgItemTextA(hDlg, IDC_A, aText);
+    SetDlgItemTextA(hDlg, IDC_B, bText);
+    // Outside -5 to 4 no item is selected.
+    SendMessageA(hwndMList, LB_SETCURSEL, static_cast<WPARAM>(formulaModel.m + 5), 0);
+    SetDlgItemInt(hDlg, IDC_N, static_cast<UINT>(formulaModel.n), TRUE);
+    SetDlgItemTextA(hDlg, IDC_XMIN, xMinText);
+    SetDlgItemTextA(hDlg, IDC_XMAX, xMaxText);
+}
+
+// A control's text into its field: at most 19 characters, blank-padded.
+void TakeText(HWND hDlg, int id, char* field) {
+    int k = GetDlgItemTextA(hDlg, id, field, PARAM_FIELD_LENGTH);
+    BlankTail(field, PARAM_FIELD_LENGTH, k);
+}
+
+void InputError(HWND hDlg, const char* text) {
+    MessageBoxA(hDlg, text, "Fehler", MB_OK | MB_ICONEXCLAMATION | MB_SYSTEMMODAL);
+}
+
+void Ok(HWND hDlg) {
+    TakeText(hDlg, IDC_A, aText);
+    TakeText(hDlg, IDC_B, bText);
+    formulaModel.s = SendMessageA(hwndPlus, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1.0 : -1.0;
+    formulaModel.m = static_cast<std::int32_t>(SendMessageA(hwndMList, LB_GETCURSEL, 0, 0)) - 5;
+    BOOL translated = FALSE;
+    formulaModel.n = static_cast<std::int32_t>(GetDlgItemInt(hDlg, IDC_N, &translated, TRUE));
+    if (formulaModel.n <= 0) {
+        InputError(hDlg, "Eingabefehler: n mu\xDF > 0 sein.");
+        return;
+    }
+    TakeText(hDlg, IDC_XMIN, xMinText);
+    TakeText(hDlg, IDC_XMAX, xMaxText);
+    // Each value is stored as soon as it is read; the first unreadable one ends the step.
+    if (!ReadParamField(aText, formulaModel.a) || !ReadParamField(bText, formulaModel.b) ||
+        !ReadParamField(xMinText, formulaModel.xMin) ||
+        !ReadParamField(xMaxText, formulaModel.xMax)) {
+        InputError(hDlg, "Eingabefehler");
+        return;
+    }
+    ComputeFormula();
+    ShowResultsWindow();
+}
+
+} // namespace
+
+INT_PTR CALLBACK FormelDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG: InitDialog(hDlg); return TRUE; // the focus goes to IDC_A
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK: Ok(hDlg); return TRUE;
+        case IDCANCEL: EndDialog(hDlg, 1); return TRUE;
+        default: return FALSE;
+        }
+    case WM_CLOSE: EndDialog(hDlg, 1); return TRUE;
+    default: return FALSE;
+    }
+}

@@ -1,0 +1,171 @@
+// The About dialog, its version block and the centring of a window over its owner.
+#include <windows.h>
+
+#include "about.h"
+#include "lorvex_fixture.h"
+
+namespace {
+
+TEST(CenteredCoordinate, CentresTruncatesAndKeepsOnScreen) {
+    struct {
+        int overStart, overSize, size, screen, expected;
+    } const cases[] = {
+        {600, 400, 300, 1024, 650},   // owner (600, 500)-(1000, 760), dialog 300 x 200: x
+        {500, 260, 200, 768, 530},    // and y
+        {900, 200, 300, 1024, 724},   // 850 runs off the right edge
+        {600, 200, 200, 768, 568},    // 600 runs off the bottom
+        {100, 195, 300, 1024, 48},    // -105 / 2 truncates to -52
+        {10, 100, 300, 1024, 0},      // left of the screen
+        {-400, 100, 50, 1024, 0},     //
+        {100, 1200, 1100, 1024, -76}, // wider than the screen: ends at screen - size
+        {0, 1024, 1024, 1024, 0},     // exactly the screen
+        {-300, 50, 1100, 1024, 0},    // negative first: the right edge is not tested
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CenteredCoordinate(c.overStart, c.overSize, c.size, c.screen), c.expected)
+            << c.overStart << " " << c.overSize << " " << c.size << " " << c.screen;
+}
+
+TEST_F(LorvexMain, CenterWindowOverMovesWithinTheScreen) {
+    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
+    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+    HWND over =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, hInst, nullptr);
+    HWND box =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 5, 5, 300, 200, over, nullptr, hInst, nullptr);
+    struct {
+        RECT owner;
+        POINT expected;
+    } const cases[] = {
+        {{600, 500, 1000, 760}, {650, 530}},
+        {{900, 600, 1100, 800}, {724, 568}},
+        {{-200, -300, 0, 0}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        MoveWindow(over, c.owner.left, c.owner.top, c.owner.right - c.owner.left,
+                   c.owner.bottom - c.owner.top, FALSE);
+        CenterWindowOver(box, over);
+        RECT r;
+        GetWindowRect(box, &r);
+        EXPECT_EQ(r.left, c.expected.x);
+        EXPECT_EQ(r.top, c.expected.y);
+        EXPECT_EQ(r.right - r.left, 300); // the size stays
+        EXPECT_EQ(r.bottom - r.top, 200);
+    }
+    DestroyWindow(box);
+    DestroyWindow(over);
+}
+
+TEST(VersionBlock, HoldsTheValuesAndQueryVersionStringFindsThem) {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    DWORD handle = 0;
+    DWORD size = GetFileVersionInfoSizeA(path, &handle);
+    ASSERT_GT(size, 0u);
+    std::vector<char> block(size);
+    ASSERT_TRUE(GetFileVersionInfoA(path, handle, size, block.data()));
+
+    struct {
+        const char* name;
+        const char* value;
+    } const values[] = {
+        {"CompanyName", "Quenta Lernprogramme"},
+        {"FileDescription", "Lorvex Application"},
+        {"FileVersion", "1.0"},
+        {"InternalName", "Lorvex"},
+        {"ProductName", "Lorvex"},
+        {"ProductVersion", "1.0"},
+    };
+    for (const auto& v : values) {
+        std::string key = std::string(VERSION_PATH_PREFIX) + v.name;
+        char buffer[VERSION_TEXT_LENGTH] = "untouched";
+        EXPECT_NE(QueryVersionString(block.data(), key.c_str(), buffer), 0) << v.name;
+        EXPECT_STREQ(buffer, v.value);
+    }
+    // Texts that name no value leave the buffer alone.
+    for (const char* label : {"GUI Programmierung mit Quenta", "LegalCopyright \xA9"}) {
+        std::string key = std::string(VERSION_PATH_PREFIX) + label;
+        char buffer[VERSION_TEXT_LENGTH] = "untouched";
+        EXPECT_EQ(QueryVersionString(block.data(), key.c_str(), buffer), 0) << label;
+        EXPECT_STREQ(buffer, "untouched");
+    }
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT len = 0;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &len));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileFlagsMask, 0x3Fu);
+    EXPECT_EQ(fixed->dwFileFlags, 0u);
+    EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS__WINDOWS32));
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+    WORD* translation = nullptr;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &len));
+    ASSERT_GE(len, 4u);
+    EXPECT_EQ(translation[0], 0x0409);
+    EXPECT_EQ(translation[1], 1252);
+}
+
+TEST_F(LorvexMain, AboutDialogShowsItsTemplateCentredOverTheMainWindow) {
+    MoveWindow(hwndMain, 100, 80, 640, 480, TRUE);
+    bool checked = false;
+    RunModal(
+        [&] { SendMessageA(hwndMain, WM_COMMAND, IDM_ABOUT, 0); },
+        {{DialogTitled("About Lorvex"), [&](HWND dlg) {
+              checked = true;
+              EXPECT_EQ(GetWindow(dlg, GW_OWNER), hwndMain);
+              EXPECT_FALSE(IsWindowEnabled(hwndMain)); // modal
+              RECT d, o;
+              GetWindowRect(dlg, &d);
+              GetWindowRect(hwndMain, &o);
+              EXPECT_EQ(d.left,
+                        CenteredCoordinate(o.left, o.right - o.left, d.right - d.left, 1024));
+              EXPECT_EQ(d.top, CenteredCoordinate(o.top, o.bottom - o.top, d.bottom - d.top, 768));
+              // No label names a version value: all stay as the template has them.
+              EXPECT_EQ(ItemText(dlg, IDC_VERSION_FIRST), "GUI Programmierung mit Quenta");
+              EXPECT_EQ(ItemText(dlg, IDC_ABOUT_NOTICE), "Freeware: Nutzung und Weitergabe frei");
+              HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageA(dlg, WM_GETFONT, 0, 0));
+              for (int id : {IDC_VERSION_FIRST, IDC_ABOUT_NOTICE})
+                  EXPECT_EQ(reinterpret_cast<HFONT>(SendDlgItemMessageA(dlg, id, WM_GETFONT, 0, 0)),
+                            dialogFont);
+              for (int id : {1002, 1003, 1005})
+                  EXPECT_EQ(GetDlgItem(dlg, id), nullptr);
+              HBITMAP picture = reinterpret_cast<HBITMAP>(
+                  SendDlgItemMessageA(dlg, IDC_ABOUT_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0));
+              ASSERT_NE(picture, nullptr);
+              BITMAP bm{};
+              GetObjectA(picture, sizeof bm, &bm);
+              EXPECT_EQ(bm.bmWidth, 264);
+              EXPECT_EQ(bm.bmHeight, 130);
+              EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDOK));
+              EXPECT_NE(hAboutFont, nullptr);
+              SaveWindowPng(dlg, "lorvex_about");
+              PressButton(dlg, IDOK);
+          }}});
+    EXPECT_TRUE(checked);
+    EXPECT_TRUE(IsWindowEnabled(hwndMain));
+}
+
+TEST_F(LorvexMain, AboutDialogEndsWithOneByOkEscapeAndCloseBox) {
+    enum How { Ok, Escape, CloseBox };
+    for (How how : {Ok, Escape, CloseBox}) {
+        SCOPED_TRACE(how);
+        INT_PTR result = 0;
+        bool ran = RunModal(
+            [&] { result = DialogBoxParamA(hInst, "AboutDlg", hwndMain, AboutDlgProc, 0); },
+            {{DialogTitled("About Lorvex"), [how](HWND dlg) {
+                  switch (how) {
+                  case Ok: PressButton(dlg, IDOK); break;
+                  case Escape: TypeKey(VK_ESCAPE); break;
+                  case CloseBox: PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+                  }
+              }}});
+        EXPECT_TRUE(ran);
+        EXPECT_EQ(result, 1);
+        EXPECT_EQ(hAboutFont, nullptr); // deleted with the dialog
+    }
+}
+
+} // namespace

@@ -1,0 +1,240 @@
+// The results window: line building, scrolling, creation and repainting, the Speichern item.
+#include <windows.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "lorvex_fixture.h"
+
+namespace {
+
+std::string Line(double x, double y, int* length = nullptr) {
+    char line[RESULT_LINE_LENGTH];
+    int k = FormatResultLine(x, y, line);
+    if (length)
+        *length = k;
+    return std::string(line, RESULT_LINE_LENGTH);
+}
+
+TEST(ResultLine, TwoDecimalFieldsThreeBlanksApart) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct {
+        double x, y;
+        const char* text; // the 43 columns of the line
+        int length;
+    } const cases[] = {
+        {-12, 1, "            -12.0000                 1.0000", 43},
+        {-12, nan, "            -12.0000    NaN                ", 27},
+        {0.5, inf, "              0.5000    Infinity           ", 32},
+        {0.5, -inf, "              0.5000    -Infinity          ", 33},
+        {1e15, -1e14, "********************   ********************", 43},
+        {999999999999999.0, -99999999999999.0, "999999999999999.0000   -99999999999999.0000", 43},
+        {-0.00001, 0.00005, "              0.0000                 0.0001", 43},
+        {11.999999999999982, 0.671411166053717, "             12.0000                 0.6714", 43},
+    };
+    for (const auto& c : cases) {
+        int k = 0;
+        std::string line = Line(c.x, c.y, &k);
+        EXPECT_EQ(line.substr(0, 43), c.text) << c.x << " " << c.y;
+        EXPECT_EQ(line.substr(43), std::string(7, ' '));
+        EXPECT_EQ(k, c.length) << c.x << " " << c.y;
+    }
+}
+
+TEST(ResultsScrolling, RangeFollowsTheClientHeight) {
+    struct {
+        int cy, page, maxTop;
+    } const cases[] = {
+        {370, 20, 80}, {371, 20, 80},  {360, 20, 80}, {359, 19, 81},  {17, 0, 99},
+        {0, 0, 99},    {1800, 100, 0}, {1799, 99, 1}, {5000, 277, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ResultsPageLines(c.cy), c.page) << c.cy;
+        EXPECT_EQ(ResultsMaxTopLine(c.cy), c.maxTop) << c.cy;
+    }
+    EXPECT_EQ(ClampResultsTopLine(-5, 370), 0);
+    EXPECT_EQ(ClampResultsTopLine(40, 370), 40);
+    EXPECT_EQ(ClampResultsTopLine(500, 370), 80);
+    EXPECT_EQ(ClampResultsTopLine(3, 5000), 0);
+}
+
+int helpCallCount = 0;
+BOOL WINAPI CountingWinHelp(HWND, LPCSTR, UINT, ULONG_PTR) {
+    ++helpCallCount;
+    return TRUE;
+}
+int quitCode = 0;
+void CALLBACK PostQuitLate(HWND, UINT, UINT_PTR, DWORD) {
+    PostQuitMessage(quitCode);
+}
+
+bool SaveEnabled() {
+    return (GetMenuState(hMenu, IDM_SPEICHERN, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+class ResultsWindow : public LorvexMain {
+  protected:
+    void Open() {
+        ComputeFormula();
+        ShowResultsWindow();
+        ASSERT_NE(hwndResults, NO_WINDOW);
+        ASSERT_TRUE(PumpUntil(SaveEnabled));
+    }
+    int ClientHeight() {
+        RECT rc;
+        GetClientRect(hwndResults, &rc);
+        return rc.bottom;
+    }
+};
+
+TEST_F(ResultsWindow, FirstCallOpensItAndItsPaintOffersSaving) {
+    EXPECT_FALSE(SaveEnabled());
+    ComputeFormula();
+    ShowResultsWindow();
+    ASSERT_NE(hwndResults, NO_WINDOW);
+    EXPECT_TRUE(PumpUntil(SaveEnabled));
+    char cls[32] = "";
+    GetClassNameA(hwndResults, cls, sizeof cls);
+    EXPECT_STREQ(cls, "LorvexErg");
+    EXPECT_EQ(WindowText(hwndResults), "Ergebnisfenster");
+    RECT r;
+    GetWindowRect(hwndResults, &r);
+    EXPECT_EQ(r.left, 200);
+    EXPECT_EQ(r.top, 20);
+    EXPECT_EQ(r.right - r.left, 300);
+    EXPECT_EQ(r.bottom - r.top, 400);
+    EXPECT_EQ(GetWindow(hwndResults, GW_OWNER), hwndMain);
+    EXPECT_EQ(GetActiveWindow(), hwndResults);
+    LONG style = GetWindowLongA(hwndResults, GWL_STYLE);
+    EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VSCROLL),
+              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VSCROLL);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    WNDCLASSA wc{};
+    ASSERT_TRUE(GetClassInfoA(hModule, "LorvexErg", &wc));
+    EXPECT_EQ(wc.lpfnWndProc, ResultsWndProc);
+    EXPECT_NE(wc.hIcon, nullptr);
+    EXPECT_EQ(wc.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    EXPECT_EQ(resultsTopLine, 0);
+    SaveWindowPng(hwndResults, "lorvex_results_top");
+}
+
+TEST_F(ResultsWindow, LaterCallRepaintsTheOpenWindowWhereItIs) {
+    Open();
+    HWND first = hwndResults;
+    MoveWindow(hwndResults, 320, 140, 300, 400, TRUE);
+    ASSERT_TRUE(ActivateWindow(hwndMain));
+    EnableMenuItem(hMenu, IDM_SPEICHERN, MF_BYCOMMAND | MF_GRAYED);
+    formulaModel.n = 1;
+    ComputeFormula();
+    ShowResultsWindow();
+    // Painted before the call returned: the paint has enabled saving again.
+    EXPECT_TRUE(SaveEnabled());
+    EXPECT_EQ(hwndResults, first);
+    RECT r;
+    GetWindowRect(hwndResults, &r);
+    EXPECT_EQ(r.left, 320);
+    EXPECT_EQ(r.top, 140);
+    EXPECT_EQ(GetActiveWindow(), hwndMain);
+}
+
+TEST_F(ResultsWindow, ClosingGraysSavingAndTheNextCallOpensAnew) {
+    Open();
+    MoveWindow(hwndResults, 320, 140, 300, 400, TRUE);
+    HWND old = hwndResults;
+    SendMessageA(hwndResults, WM_CLOSE, 0, 0);
+    EXPECT_EQ(hwndResults, NO_WINDOW);
+    EXPECT_FALSE(IsWindow(old));
+    EXPECT_FALSE(SaveEnabled());
+    Open();
+    RECT r;
+    GetWindowRect(hwndResults, &r);
+    EXPECT_EQ(r.left, 200);
+    EXPECT_EQ(r.top, 20);
+    EXPECT_TRUE(SaveEnabled());
+}
+
+TEST_F(ResultsWindow, ScrollBarKeysAndWheelMoveTheList) {
+    Open();
+    int cy = ClientHeight();
+    int page = ResultsPageLines(cy);
+    int last = ResultsMaxTopLine(cy);
+    ASSERT_GT(page, 10);
+    ASSERT_EQ(last, 100 - page);
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_ALL;
+    GetScrollInfo(hwndResults, SB_VERT, &si);
+    EXPECT_EQ(si.nMin, 0);
+    EXPECT_EQ(si.nMax, 99);
+    EXPECT_EQ(si.nPage, static_cast<UINT>(page));
+
+    struct {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        int expected;
+    } const steps[] = {
+        {"bar: bottom", WM_VSCROLL, SB_BOTTOM, last},
+        {"bar: line down at the end", WM_VSCROLL, SB_LINEDOWN, last},
+        {"bar: page up", WM_VSCROLL, SB_PAGEUP, last - page},
+        {"bar: top", WM_VSCROLL, SB_TOP, 0},
+        {"bar: line up at the top", WM_VSCROLL, SB_LINEUP, 0},
+        {"bar: line down", WM_VSCROLL, SB_LINEDOWN, 1},
+        {"bar: page down", WM_VSCROLL, SB_PAGEDOWN, 1 + page},
+        {"wheel down", WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 4 + page},
+        {"wheel up twice", WM_MOUSEWHEEL, MAKEWPARAM(0, 2 * WHEEL_DELTA), page - 2},
+    };
+    for (const auto& s : steps) {
+        SendMessageA(hwndResults, s.message, s.wParam, 0);
+        EXPECT_EQ(resultsTopLine, s.expected) << s.name;
+        EXPECT_EQ(GetScrollPos(hwndResults, SB_VERT), s.expected) << s.name;
+    }
+
+    // Keys, typed while the window is active.
+    ASSERT_TRUE(ActivateWindow(hwndResults));
+    struct {
+        WORD vk;
+        int expected;
+    } const keys[] = {
+        {VK_HOME, 0},   {VK_DOWN, 1},      {VK_NEXT, 1 + page},
+        {VK_END, last}, {VK_UP, last - 1}, {VK_PRIOR, last - 1 - page},
+        {VK_END, last},
+    };
+    for (const auto& k : keys) {
+        TypeKey(k.vk);
+        EXPECT_TRUE(PumpUntil([&] { return resultsTopLine == k.expected; }, 2000)) << k.vk;
+    }
+    UpdateWindow(hwndResults);
+    SaveWindowPng(hwndResults, "lorvex_results_bottom");
+}
+
+TEST_F(ResultsWindow, F1WhileItIsActiveDoesNothing) {
+    helpCallCount = 0;
+    helpEngine = CountingWinHelp;
+    Open();
+    ASSERT_TRUE(ActivateWindow(hwndResults));
+    TypeKey(VK_F1);
+    quitCode = 5;
+    UINT_PTR t = SetTimer(nullptr, 0, 700, PostQuitLate);
+    EXPECT_EQ(RunMessageLoop(hAccel), 5);
+    KillTimer(nullptr, t);
+    EXPECT_EQ(helpCallCount, 0);
+    EXPECT_TRUE(IsWindow(hwndResults));
+}
+
+TEST_F(ResultsWindow, ExitClosesItWithTheMainWindow) {
+    Open();
+    HWND results = hwndResults;
+    PostMessageA(hwndMain, WM_COMMAND, IDM_EXIT, 0);
+    quitCode = 99;
+    UINT_PTR t = SetTimer(nullptr, 0, 3000, PostQuitLate);
+    EXPECT_EQ(RunMessageLoop(hAccel), 0);
+    KillTimer(nullptr, t);
+    EXPECT_FALSE(IsWindow(hwndMain));
+    EXPECT_FALSE(IsWindow(results));
+    EXPECT_EQ(hwndResults, NO_WINDOW);
+}
+
+} // namespace
