@@ -10,6 +10,7 @@
 #include "formula.h"
 #include "lorvex.h"
 #include "resultfile.h"
+#include "runerror_win.h"
 #include "textio.h"
 
 OPENFILENAMEA ofn;
@@ -46,8 +47,7 @@ void ReportFileError(IoError error, const std::string& path) {
     char full[MAX_PATH] = "";
     DWORD n = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
     std::string shown = n > 0 && n < sizeof full ? std::string(full) : path;
-    std::string text = IoErrorReport(error, RESULT_FILE_UNIT, shown);
-    MessageBoxA(nullptr, text.c_str(), "Lorvex", MB_OK | MB_ICONHAND);
+    ShowRunTimeError(error, RESULT_FILE_UNIT, shown, "Lorvex");
 }
 
 namespace {

@@ -169,3 +169,43 @@ TEST_F(LorvexMain, AboutDialogEndsWithOneByOkEscapeAndCloseBox) {
 }
 
 } // namespace
+
+namespace {
+
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR, DWORD) {
+    PostQuitMessage(99); // the dialog never came
+}
+
+TEST_F(LorvexMain, AltSlashAndAltQuestionMarkOpenTheAboutDialog) {
+    struct {
+        const char* name;
+        bool shift;
+    } const cases[] = {{"Alt+/", false}, {"Alt+?", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(ActivateWindow(hwndMain));
+        int code = -1;
+        bool opened = RunModal(
+            [&] {
+                TypeKey(VK_OEM_2, true, c.shift);
+                UINT_PTR t = SetTimer(nullptr, 0, 8000, GiveUp);
+                code = RunMessageLoop(hAccel);
+                KillTimer(nullptr, t);
+            },
+            {{DialogTitled("About Lorvex"), [](HWND dlg) {
+                  PressButton(dlg, IDOK);
+                  // Ends the loop once the dialog has returned.
+                  PostMessageA(hwndMain, WM_COMMAND, IDM_EXIT, 0);
+              }}});
+        EXPECT_TRUE(opened);
+        EXPECT_EQ(code, 0);
+        if (!IsWindow(hwndMain)) {
+            SetNameField(menuName, "Lorvex");
+            hMenu = LoadMenuA(hInst, menuName);
+            hwndMain = CreateMainWindow(hInst);
+            ShowWindow(hwndMain, SW_SHOWNORMAL);
+        }
+    }
+}
+
+} // namespace
