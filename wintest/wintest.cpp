@@ -52,14 +52,16 @@ void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD) {
     ModalScript* s = activeScript;
     if (!s)
         return;
-    if (s->next >= s->steps.size())
-        return;
+    // The time limit holds until open() returns, also after the last step: a box nobody
+    // expected must not leave the test hanging in its modal loop.
     if (GetTickCount() - s->start > s->timeoutMs) {
         s->timedOut = true;
         s->next = s->steps.size();
         EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0);
         return;
     }
+    if (s->next >= s->steps.size())
+        return;
     HWND w = s->steps[s->next].find();
     if (!w)
         return;

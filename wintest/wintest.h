@@ -24,9 +24,10 @@ struct ModalStep {
 };
 
 // Calls open(), which enters a modal loop (DialogBoxParamA, MessageBoxA, GetOpenFileNameA, ...),
-// while a thread timer carries out the steps in order. Returns true when every step ran
-// before timeoutMs; on a time-out it ends the thread's open dialogs with IDCANCEL so that
-// open() returns, and returns false.
+// while a thread timer carries out the steps in order. Returns true when every step ran and
+// open() returned before timeoutMs; on a time-out (a step never found its window, or a dialog
+// is still open after the last step) it ends the thread's open dialogs with IDCANCEL, again
+// every tick until open() returns, and returns false.
 bool RunModal(const std::function<void()>& open, std::vector<ModalStep> steps,
               DWORD timeoutMs = 10000);
 

@@ -41,3 +41,15 @@ TEST(SaveWindowPng, WritesAPngFile) {
     EXPECT_EQ(0x89, sig[0]);
     EXPECT_EQ('P', sig[1]);
 }
+
+TEST(RunModal, ABoxAfterTheLastStepIsCancelledAtTheTimeOut) {
+    int second = 0;
+    bool ok = RunModal(
+        [&] {
+            MessageBoxA(nullptr, "first", "First", MB_OK);
+            second = MessageBoxA(nullptr, "unexpected", "Second", MB_OKCANCEL);
+        },
+        {{DialogTitled("First"), [](HWND w) { PostMessageA(w, WM_COMMAND, IDOK, 0); }}}, 1500);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(IDCANCEL, second);
+}
