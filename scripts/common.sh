@@ -83,11 +83,12 @@ REGEDIT4
 "Default"="1024x768"
 REG
     wine regedit "$WINEPREFIX/desktop.reg" >/dev/null 2>&1
-    # This Wine does not find the caption-button font in its own data folder; without it the
-    # frames show letters where the minimise, maximise and close symbols belong.
+    # This Wine does not find the fonts of its own data folder (the caption-button symbols,
+    # MS Sans Serif of the dialog templates); copied into the prefix, the windows look as on
+    # Windows.
     local f
-    for f in /usr/share/wine/fonts/marlett.ttf /usr/lib/wine/fonts/marlett.ttf; do
-        [ -f "$f" ] && cp "$f" "$WINEPREFIX/drive_c/windows/Fonts/" && break
+    for f in /usr/share/wine/fonts/*; do
+        [ -f "$f" ] && cp "$f" "$WINEPREFIX/drive_c/windows/Fonts/"
     done
     wineserver -w
 }
