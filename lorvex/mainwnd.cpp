@@ -2,8 +2,6 @@
 // which carries out or hands on every menu command.
 #include <windows.h>
 
-#include <cstring>
-
 #include "about.h"
 #include "lorvex.h"
 
@@ -33,12 +31,7 @@ NameField helpFailureCaption;
 WinHelpRoutine helpEngine = WinHelpA;
 
 void SetNameField(NameField& field, const char* text) {
-    size_t len = strlen(text);
-    if (len > NAME_FIELD_LENGTH - 1)
-        len = NAME_FIELD_LENGTH - 1;
-    memcpy(field, text, len);
-    field[len] = '\0';
-    memset(field + len + 1, ' ', NAME_FIELD_LENGTH - len - 1);
+    SetFixedText(field, NAME_FIELD_LENGTH, text);
 }
 
 bool RegisterMainClass(HINSTANCE hInstance) {
