@@ -117,12 +117,7 @@ TEST_F(LorvexMain, AboutDialogShowsItsTemplateCentredOverTheMainWindow) {
               checked = true;
               EXPECT_EQ(GetWindow(dlg, GW_OWNER), hwndMain);
               EXPECT_FALSE(IsWindowEnabled(hwndMain)); // modal
-              RECT d, o;
-              GetWindowRect(dlg, &d);
-              GetWindowRect(hwndMain, &o);
-              EXPECT_EQ(d.left,
-                        CenteredCoordinate(o.left, o.right - o.left, d.right - d.left, 1024));
-              EXPECT_EQ(d.top, CenteredCoordinate(o.top, o.bottom - o.top, d.bottom - d.top, 768));
+              ExpectCentredOverMain(dlg);
               // No label names a version value: all stay as the template has them.
               EXPECT_EQ(ItemText(dlg, IDC_VERSION_FIRST), "GUI Programmierung mit Quenta");
               EXPECT_EQ(ItemText(dlg, IDC_ABOUT_NOTICE), "Freeware: Nutzung und Weitergabe frei");

@@ -91,24 +91,14 @@ TEST_F(FormelDialog, OpensOnTheDefaultsAndOkComputesAndShowsTheTable) {
              }
              EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_A));
              // Centred over the main window.
-             RECT d, o;
-             GetWindowRect(dlg, &d);
-             GetWindowRect(hwndMain, &o);
-             EXPECT_EQ(d.left,
-                       CenteredCoordinate(o.left, o.right - o.left, d.right - d.left, 1024));
-             EXPECT_EQ(d.top, CenteredCoordinate(o.top, o.bottom - o.top, d.bottom - d.top, 768));
+             ExpectCentredOverMain(dlg);
              SaveWindowPng(dlg, "lorvex_formula");
              PressButton(dlg, IDOK);
          }),
          {[] { return hwndResults != NO_WINDOW ? FindThreadDialog(TITLE) : nullptr; },
           [](HWND dlg) {
               // The dialog stays open beside the new results window.
-              RECT r;
-              GetWindowRect(hwndResults, &r);
-              EXPECT_EQ(r.left, 200);
-              EXPECT_EQ(r.top, 20);
-              EXPECT_EQ(r.right - r.left, 300);
-              EXPECT_EQ(r.bottom - r.top, 400);
+              ExpectResultsPlacement();
               PumpFor(100);
               EXPECT_EQ(GetMenuState(hMenu, IDM_SPEICHERN, MF_BYCOMMAND) & MF_GRAYED, 0u);
               PressButton(dlg, IDCANCEL);

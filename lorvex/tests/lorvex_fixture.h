@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "about.h"
 #include "formula.h"
 #include "lorvex.h"
 #include "wintest.h"
@@ -46,6 +47,25 @@ class LorvexMain : public ::testing::Test {
         ResetFormulaModel();
     }
 };
+
+// The dialog stands centred over the main window, within the 1024x768 screen.
+inline void ExpectCentredOverMain(HWND dlg) {
+    RECT d, o;
+    GetWindowRect(dlg, &d);
+    GetWindowRect(hwndMain, &o);
+    EXPECT_EQ(d.left, CenteredCoordinate(o.left, o.right - o.left, d.right - d.left, 1024));
+    EXPECT_EQ(d.top, CenteredCoordinate(o.top, o.bottom - o.top, d.bottom - d.top, 768));
+}
+
+// The results window stands at 200, 20 with 300 x 400 pixels.
+inline void ExpectResultsPlacement() {
+    RECT r;
+    GetWindowRect(hwndResults, &r);
+    EXPECT_EQ(r.left, 200);
+    EXPECT_EQ(r.top, 20);
+    EXPECT_EQ(r.right - r.left, 300);
+    EXPECT_EQ(r.bottom - r.top, 400);
+}
 
 // Clicks a push button of a dialog as the dialog manager sees a click.
 inline void PressButton(HWND dlg, int id) {

@@ -99,12 +99,7 @@ TEST_F(ResultsWindow, FirstCallOpensItAndItsPaintOffersSaving) {
     GetClassNameA(hwndResults, cls, sizeof cls);
     EXPECT_STREQ(cls, "LorvexErg");
     EXPECT_EQ(WindowText(hwndResults), "Ergebnisfenster");
-    RECT r;
-    GetWindowRect(hwndResults, &r);
-    EXPECT_EQ(r.left, 200);
-    EXPECT_EQ(r.top, 20);
-    EXPECT_EQ(r.right - r.left, 300);
-    EXPECT_EQ(r.bottom - r.top, 400);
+    ExpectResultsPlacement();
     EXPECT_EQ(GetWindow(hwndResults, GW_OWNER), hwndMain);
     EXPECT_EQ(GetActiveWindow(), hwndResults);
     LONG style = GetWindowLongA(hwndResults, GWL_STYLE);
