@@ -16,6 +16,11 @@ extern RECT rcLogArea;   // the whole rows below the header, which scroll
 extern char szKeyLabel[32];
 extern char szLine[128];
 
+// The allocator of the event log block; LocalAlloc, which a test replaces to see the
+// program end when the block cannot be had.
+using LocalAllocRoutine = HLOCAL(WINAPI*)(UINT, SIZE_T);
+extern LocalAllocRoutine logAllocate;
+
 extern const char KLAVIO_CLASS[];
 extern const char KLAVIO_TITLE[];
 

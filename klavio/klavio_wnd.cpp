@@ -16,6 +16,7 @@ int cyLine = 0;
 TEXTMETRICA tmFixed;
 int cxWnd = 0, cyWnd = 0;
 RECT rcLogArea;
+LocalAllocRoutine logAllocate = LocalAlloc;
 
 char szKeyLabel[KEY_LABEL_SIZE];
 char szLine[LINE_SIZE];
@@ -50,7 +51,7 @@ void BuildLog(HWND hwnd) {
     nLogMax = LogCapacity(cyMaximized, cyLine);
     // A capacity of 0 gets no block at all; recording then stores nothing.
     if (nLogMax > 0) {
-        eventLog = static_cast<MSG*>(LocalAlloc(LMEM_FIXED, sizeof(MSG) * nLogMax));
+        eventLog = static_cast<MSG*>(logAllocate(LMEM_FIXED, sizeof(MSG) * nLogMax));
         if (eventLog == nullptr)
             EndWithRunTimeError(IoError::InsufficientMemory, "Klavio");
     }

@@ -15,6 +15,11 @@ extern HWND hwndValueLine;
 extern char szEnvName[ENV_NAME_MAX + 1];
 extern char szPickedName[ENV_NAME_MAX + 1];
 
+// The allocator of the value buffer; LocalAlloc, which a test replaces to see the program
+// end when the buffer cannot be had.
+using LocalAllocRoutine = HLOCAL(WINAPI*)(UINT, SIZE_T);
+extern LocalAllocRoutine valueAllocate;
+
 extern const char UMVAR_CLASS[];
 extern const char UMVAR_TITLE[];
 

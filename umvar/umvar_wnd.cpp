@@ -13,6 +13,7 @@ HWND hwndNameList = nullptr;
 HWND hwndValueLine = nullptr;
 char szEnvName[ENV_NAME_MAX + 1];
 char szPickedName[ENV_NAME_MAX + 1];
+LocalAllocRoutine valueAllocate = LocalAlloc;
 
 const char UMVAR_CLASS[] = "Umvar";
 const char UMVAR_TITLE[] = "Umgebungsvariablen";
@@ -46,7 +47,7 @@ void ShowPickedValue() {
 
     // The size the value needs, its NUL included; 0 when the name has left the environment.
     const DWORD size = GetEnvironmentVariableA(szPickedName, nullptr, 0);
-    char* valueBuf = static_cast<char*>(LocalAlloc(LMEM_FIXED, size + 1));
+    char* valueBuf = static_cast<char*>(valueAllocate(LMEM_FIXED, size + 1));
     if (valueBuf == nullptr)
         EndWithRunTimeError(IoError::InsufficientMemory, "Umvar");
     valueBuf[0] = '\0';
