@@ -128,6 +128,54 @@ std::string ItemText(HWND dlg, int id) {
     return WindowText(GetDlgItem(dlg, id));
 }
 
+std::string MessageBoxText(HWND box) {
+    for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        char cls[16] = "";
+        GetClassNameA(c, cls, sizeof cls);
+        if (lstrcmpiA(cls, "Static") == 0 && GetWindowTextLengthA(c) > 0)
+            return WindowText(c);
+    }
+    return "";
+}
+
+HLOCAL WINAPI NoMemoryAlloc(UINT, SIZE_T) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+}
+
+namespace {
+
+std::string noMemoryCaption, noMemoryShot;
+
+void CALLBACK CheckNoMemoryBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    static int ticks = 0;
+    HWND box = FindThreadDialog();
+    if (box == nullptr) {
+        if (++ticks > 200)
+            ExitProcess(98);
+        return;
+    }
+    KillTimer(nullptr, timer);
+    SaveWindowPng(box, noMemoryShot);
+    const std::string caption = WindowText(box), text = MessageBoxText(box);
+    if (caption != noMemoryCaption || text != "severe (41): insufficient virtual memory" ||
+        GetWindow(box, GW_OWNER) != nullptr || GetDlgItem(box, IDOK) == nullptr) {
+        fprintf(stderr, "wrong box: \"%s\" / \"%s\"\n", caption.c_str(), text.c_str());
+        ExitProcess(99);
+    }
+    fputs("no-memory box checked\n", stderr);
+    fflush(stderr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+} // namespace
+
+void WatchForNoMemoryBox(const char* caption, const char* shotName) {
+    noMemoryCaption = caption;
+    noMemoryShot = shotName;
+    SetTimer(nullptr, 0, 50, CheckNoMemoryBox);
+}
+
 void TypeKey(WORD vk, bool alt, bool shift, bool ctrl) {
     std::vector<INPUT> in;
     auto key = [&](WORD k, bool up) {

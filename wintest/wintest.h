@@ -42,6 +42,19 @@ std::function<HWND()> DialogTitled(const char* title);
 std::string WindowText(HWND hwnd);
 std::string ItemText(HWND dlg, int id);
 
+// The text of a message box: its static control that holds text.
+std::string MessageBoxText(HWND box);
+
+// An allocator (LocalAlloc's signature) that has nothing left to give.
+HLOCAL WINAPI NoMemoryAlloc(UINT flags, SIZE_T bytes);
+
+// For the child of a death test that makes an allocation fail: once the thread's message box
+// opens, checks that it is the report "severe (41): insufficient virtual memory" with the
+// given caption, no owner and an OK button, saves it as shotName, writes
+// "no-memory box checked" on stderr for the parent's match and closes it. A wrong box ends
+// the child with exit code 99, no box within about 10 s with 98.
+void WatchForNoMemoryBox(const char* caption, const char* shotName);
+
 // Presses and releases a key as a user would: the messages go through the thread's queue.
 // Uses SendInput, so the target must be the foreground window with the focus.
 void TypeKey(WORD vk, bool alt = false, bool shift = false, bool ctrl = false);

@@ -295,55 +295,14 @@ TEST(KlavioProgram, AltF4EndsWithCodeZero) {
     EXPECT_EQ(WaitForExit(p), 0);
 }
 
-// An allocator that has nothing left to give.
-HLOCAL WINAPI NoMemory(UINT, SIZE_T) {
-    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return nullptr;
-}
-
-// The text of a message box: its static control that holds text.
-std::string MessageBoxText(HWND box) {
-    for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-        char cls[16] = "";
-        GetClassNameA(c, cls, sizeof cls);
-        if (lstrcmpiA(cls, "Static") == 0 && GetWindowTextLengthA(c) > 0)
-            return WindowText(c);
-    }
-    return "";
-}
-
-// Runs in the dying child: once the thread's message box is open, checks it, says so on
-// stderr for the parent's match and closes it. A wrong box, or none, ends the child with
-// another code than the report's.
-void CALLBACK CheckNoMemoryBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    static int ticks = 0;
-    HWND box = FindThreadDialog();
-    if (box == nullptr) {
-        if (++ticks > 200)
-            ExitProcess(98);
-        return;
-    }
-    KillTimer(nullptr, timer);
-    SaveWindowPng(box, "klavio_no_memory");
-    const std::string caption = WindowText(box), text = MessageBoxText(box);
-    if (caption != "Klavio" || text != "severe (41): insufficient virtual memory" ||
-        GetWindow(box, GW_OWNER) != nullptr || GetDlgItem(box, IDOK) == nullptr) {
-        std::fprintf(stderr, "wrong box: \"%s\" / \"%s\"\n", caption.c_str(), text.c_str());
-        ExitProcess(99);
-    }
-    std::fputs("no-memory box checked\n", stderr);
-    std::fflush(stderr);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
 // Without memory for the event log the program reports it and ends with the report's code.
 TEST(KlavioNoMemory, ReportsAndEndsWithCode41) {
     EXPECT_EXIT(
         {
             HINSTANCE inst = GetModuleHandleA(nullptr);
             RegisterKlavioClass(inst);
-            logAllocate = NoMemory;
-            SetTimer(nullptr, 0, 50, CheckNoMemoryBox);
+            logAllocate = NoMemoryAlloc;
+            WatchForNoMemoryBox("Klavio", "klavio_no_memory");
             CreateKlavioWindow(inst);
         },
         ::testing::ExitedWithCode(41), "no-memory box checked");

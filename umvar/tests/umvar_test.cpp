@@ -354,47 +354,6 @@ TEST(UmvarProgram, ListsTheBlockItWasStartedWith) {
     EXPECT_EQ(WaitForExit(p), 0);
 }
 
-// An allocator that has nothing left to give.
-HLOCAL WINAPI NoMemory(UINT, SIZE_T) {
-    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    return nullptr;
-}
-
-// The text of a message box: its static control that holds text.
-std::string MessageBoxText(HWND box) {
-    for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-        char cls[16] = "";
-        GetClassNameA(c, cls, sizeof cls);
-        if (lstrcmpiA(cls, "Static") == 0 && GetWindowTextLengthA(c) > 0)
-            return WindowText(c);
-    }
-    return "";
-}
-
-// Runs in the dying child: once the thread's message box is open, checks it, says so on
-// stderr for the parent's match and closes it. A wrong box, or none, ends the child with
-// another code than the report's.
-void CALLBACK CheckNoMemoryBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    static int ticks = 0;
-    HWND box = FindThreadDialog();
-    if (box == nullptr) {
-        if (++ticks > 200)
-            ExitProcess(98);
-        return;
-    }
-    KillTimer(nullptr, timer);
-    SaveWindowPng(box, "umvar_no_memory");
-    const std::string caption = WindowText(box), text = MessageBoxText(box);
-    if (caption != "Umvar" || text != "severe (41): insufficient virtual memory" ||
-        GetWindow(box, GW_OWNER) != nullptr || GetDlgItem(box, IDOK) == nullptr) {
-        std::fprintf(stderr, "wrong box: \"%s\" / \"%s\"\n", caption.c_str(), text.c_str());
-        ExitProcess(99);
-    }
-    std::fputs("no-memory box checked\n", stderr);
-    std::fflush(stderr);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
 // Without memory for the value of the selected name the program reports it and ends with
 // the report's code.
 TEST(UmvarNoMemory, ReportsAndEndsWithCode41) {
@@ -410,8 +369,8 @@ TEST(UmvarNoMemory, ReportsAndEndsWithCode41) {
                              reinterpret_cast<LPARAM>("UMVAR_PICKED"));
             if (i == LB_ERR)
                 ExitProcess(97);
-            valueAllocate = NoMemory;
-            SetTimer(nullptr, 0, 50, CheckNoMemoryBox);
+            valueAllocate = NoMemoryAlloc;
+            WatchForNoMemoryBox("Umvar", "umvar_no_memory");
             SendMessageA(hwndNameList, LB_SETCURSEL, i, 0);
             SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDC_NAME_LIST, LBN_SELCHANGE),
                          reinterpret_cast<LPARAM>(hwndNameList));
