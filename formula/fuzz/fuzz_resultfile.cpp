@@ -1,12 +1,23 @@
 // libFuzzer target: any bytes as a result file. The reader must not crash, a failed load
 // must leave the table as it was, and a loaded table must be written and read back to the
-// same text.
+// values it shows.
 #include "resultfile.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+namespace {
+
+// Within the rounding of a 15-digit decimal and its conversion back (subnormals have fewer
+// digits of their own, hence the absolute allowance).
+bool CloseEnough(double written, double read) {
+    return std::fabs(written - read) <= 1e-14 * std::fabs(written) + 1e-320;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string content(reinterpret_cast<const char*>(data), size);
@@ -23,16 +34,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
-    // What was loaded saves to 5000 bytes, and loads again to the same text, unless the file
-    // held values beyond the range that reads back (written as NaN or Infinity).
+    // What was loaded saves to 5000 bytes and loads again, unless the file held values beyond
+    // the range that reads back (written as NaN or Infinity). The file keeps 15 significant
+    // digits (16 in the exponent form), so the values come back to within that, not always to the
+    // last bit.
     const std::string written = ResultFileContent(table);
     if (written.size() != RESULT_FILE_SIZE) {
         std::abort();
     }
     if (written.find("NaN") == std::string::npos && written.find("Inf") == std::string::npos) {
         ResultTable again = before;
-        if (!ParseResultFile(written, again, error) || ResultFileContent(again) != written) {
+        if (!ParseResultFile(written, again, error)) {
             std::abort();
+        }
+        for (int i = 0; i < POINT_COUNT; ++i) {
+            if (!CloseEnough(table.xValues[i], again.xValues[i]) ||
+                !CloseEnough(table.yValues[i], again.yValues[i])) {
+                std::abort();
+            }
         }
     }
     return 0;
