@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 
 #include "resource.h"
@@ -102,8 +103,13 @@ bool ReadParamField(const char* field, double& v);
 
 // Loading and saving result files through the common file dialogs.
 #include <commdlg.h>
-// The record size the dialogs are given: the layout without the Windows 2000 fields.
-constexpr DWORD OPEN_FILE_NAME_SIZE = 76;
+// The record size the dialogs are given: the layout without the Windows 2000 fields, 76
+// bytes in the 32-bit program.
+// (OPENFILENAME_SIZE_VERSION_400A, which the headers do not give as a constant expression).
+constexpr DWORD OPEN_FILE_NAME_SIZE = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+#ifndef _WIN64
+static_assert(OPEN_FILE_NAME_SIZE == 76, "the 32-bit record without the Windows 2000 fields");
+#endif
 extern OPENFILENAMEA ofn;
 extern const char resultFilter[];
 // Fills every field of the record for a dialog titled `title`; `saving` selects the flags
