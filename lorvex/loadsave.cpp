@@ -10,7 +10,7 @@
 #include "formula.h"
 #include "lorvex.h"
 #include "resultfile.h"
-#include "runerror_win.h"
+#include "runerror_box.h"
 #include "textio.h"
 
 OPENFILENAMEA ofn;

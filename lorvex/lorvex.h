@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "msgloop.h"
 #include "resource.h"
 #include "textio.h"
 
@@ -48,10 +49,6 @@ bool RegisterMainClass(HINSTANCE hInstance);
 HWND CreateMainWindow(HINSTANCE hInstance);
 // The box that ends a failed start-up.
 void ReportStartupFailure();
-
-// The message loop of WinMain, translating the accelerators of hAccel for the window each
-// message is addressed to. Returns the code of the quit message.
-int RunMessageLoop(HACCEL hAccel);
 
 // The results window "Ergebnisfenster" (class LorvexErg): one line per point of the table.
 constexpr int RESULT_LINE_LENGTH = 50;

@@ -32,5 +32,6 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR, int nCmd
     }
     // The first WM_PAINT comes through the loop.
     ShowWindow(hwndMain, nCmdShow);
-    return RunMessageLoop(hAccel);
+    // Accelerators go to the window each message is addressed to.
+    return RunMessageLoop(msg, hAccel);
 }

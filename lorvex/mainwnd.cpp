@@ -62,18 +62,6 @@ void ReportStartupFailure() {
     MessageBoxA(hwndMain, "Error initializing application Lorvex", "Error", MB_OK);
 }
 
-int RunMessageLoop(HACCEL hAccel) {
-    // An error result of -1 does not end the loop; only WM_QUIT does.
-    while (GetMessageA(&msg, nullptr, 0, 0) != 0) {
-        // Accelerators go to the window the message is addressed to.
-        if (TranslateAcceleratorA(msg.hwnd, hAccel, &msg) != 0)
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
-}
-
 namespace {
 
 void ReportHelpFailure(HWND owner) {

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include "allochook.h"
+#include "msgloop.h"
+
 enum { IDC_NAME_LIST = 1, IDC_VALUE_LINE = 2 };
 
 // The longest name an environment variable can have, without its NUL.
@@ -17,7 +20,6 @@ extern char szPickedName[ENV_NAME_MAX + 1];
 
 // The allocator of the value buffer; LocalAlloc, which a test replaces to see the program
 // end when the buffer cannot be had.
-using LocalAllocRoutine = HLOCAL(WINAPI*)(UINT, SIZE_T);
 extern LocalAllocRoutine valueAllocate;
 
 extern const char UMVAR_CLASS[];
@@ -32,5 +34,3 @@ void ListEnvNames(HWND list);
 bool RegisterUmvarClass();
 // Creates the (hidden) main window; NULL on failure.
 HWND CreateUmvarWindow();
-// Runs the message loop until the quit message; returns its wParam.
-int RunMessageLoop();
