@@ -8,8 +8,10 @@
 #include <string>
 
 #include "formula.h"
+#include "loadsave.h"
 #include "lorvex.h"
 #include "resultfile.h"
+#include "resultswnd.h"
 #include "runerror_box.h"
 #include "textio.h"
 
