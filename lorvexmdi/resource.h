@@ -1,6 +1,8 @@
 // Identifiers shared by the resource script and the code of LorvexMDI.
 #pragma once
 
+#include "about_ids.h"
+
 // Menu commands.
 #define IDM_EXIT 30001
 #define IDM_NEW 30002

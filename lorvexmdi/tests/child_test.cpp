@@ -103,13 +103,13 @@ TEST_F(MdiFrame, ChildWithoutAUsableRecordReportsEachStepAndStaysUsable) {
     // No record at all: reported on creation, then on every size change and command.
     // The first size change comes while the child is created.
     HWND child = nullptr;
-    std::vector<Box> boxes = BoxesDuring([&] { child = CreateChildWithRecord(nullptr); }, 2);
+    std::vector<BoxSeen> boxes = BoxesDuring([&] { child = CreateChildWithRecord(nullptr); }, 2);
     EXPECT_EQ(boxes[0].text, "Can't allocate hInfo!");
     EXPECT_EQ(boxes[0].caption, "Error");
     EXPECT_EQ(boxes[0].owner, hwndFrame);
     EXPECT_EQ(boxes[1].text, "Can't get hInfo!");
     EXPECT_EQ(boxes[1].caption, "Error");
-    Box box;
+    BoxSeen box;
     ASSERT_TRUE(IsWindow(child));
     EXPECT_EQ(RecordHandle(child), nullptr);
     EXPECT_EQ(WindowText(StripOf(child)), STRIP_INITIAL_TEXT);
@@ -134,7 +134,7 @@ TEST_F(MdiFrame, ChildWithoutAUsableRecordReportsEachStepAndStaysUsable) {
     infoLock = RefuseLocks;
     locksRefused = 0;
     boxes = BoxesDuring([&] { child = CreateChildWithRecord(record); }, 2);
-    for (const Box& b : boxes) {
+    for (const BoxSeen& b : boxes) {
         EXPECT_EQ(b.text, "Failed in LocalLock");
         EXPECT_EQ(b.caption, "Error");
         EXPECT_EQ(b.owner, hwndFrame);

@@ -11,42 +11,24 @@
 #include "mdi_fixture.h"
 #include "msgloop.h"
 
-namespace {
-
-Box ReadAndClose(HWND box, const std::string& shot) {
-    Box seen;
-    seen.shown = true;
-    seen.caption = WindowText(box);
-    seen.text = MessageBoxText(box);
-    seen.owner = GetWindow(box, GW_OWNER);
-    seen.topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
-            reinterpret_cast<HICON>(SendMessageA(c, STM_GETICON, 0, 0)) ==
-                LoadIconA(nullptr, IDI_HAND))
-            seen.hand = true;
-    if (!shot.empty())
-        SaveWindowPng(box, shot);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return seen;
-}
-
-} // namespace
-
-std::vector<Box> BoxesDuring(const std::function<void()>& act, size_t count, const char* shotName) {
-    std::vector<Box> seen;
+std::vector<BoxSeen> BoxesDuring(const std::function<void()>& act, size_t count,
+                                 const char* shotName) {
+    std::vector<BoxSeen> seen;
     std::string shot = shotName ? shotName : "";
     std::vector<ModalStep> steps;
     for (size_t i = 0; i < count; ++i)
         steps.push_back({[] { return FindThreadDialog(); },
-                         [&seen, shot](HWND box) { seen.push_back(ReadAndClose(box, shot)); }});
+                         [&seen, shot](HWND box) {
+                             seen.push_back(
+                                 ReadAndCloseBox(box, shot.empty() ? nullptr : shot.c_str()));
+                         }});
     // A box more than expected keeps the call from returning: RunModal then times out.
     EXPECT_TRUE(RunModal(act, steps, 5000)) << "not exactly " << count << " box(es)";
     seen.resize(count);
     return seen;
 }
 
-Box ExpectOneBox(const std::function<void()>& act, const char* shotName) {
+BoxSeen ExpectOneBox(const std::function<void()>& act, const char* shotName) {
     return BoxesDuring(act, 1, shotName)[0];
 }
 
@@ -341,8 +323,8 @@ TEST_F(MdiFrame, FailingNewShowsItsBoxAndLeavesNoChildNoNumberAndNoBlock) {
         HHOOK hook = c.failure == Create
                          ? SetWindowsHookExA(WH_CBT, RefuseChildren, nullptr, GetCurrentThreadId())
                          : nullptr;
-        Box box = ExpectOneBox([] { SendMessageA(hwndFrame, WM_COMMAND, IDM_NEW, 0); },
-                               c.failure == Create ? "lorvexmdi_new_failure" : nullptr);
+        BoxSeen box = ExpectOneBox([] { SendMessageA(hwndFrame, WM_COMMAND, IDM_NEW, 0); },
+                                   c.failure == Create ? "lorvexmdi_new_failure" : nullptr);
         if (hook)
             UnhookWindowsHookEx(hook);
         infoAllocate = LocalAlloc;
@@ -667,14 +649,14 @@ TEST_F(MdiFrame, HelpRequestsReachTheEngineAndAFailureIsReportedToItsOwner) {
 
             helpAnswer = FALSE;
             SetFocus(focus);
-            Box box = ExpectOneBox([&] { SendMessageA(hwndFrame, WM_COMMAND, c.command, 0); },
-                                   "lorvexmdi_help_failure");
+            BoxSeen box = ExpectOneBox([&] { SendMessageA(hwndFrame, WM_COMMAND, c.command, 0); },
+                                       "lorvexmdi_help_failure");
             EXPECT_EQ(box.caption, "LorvexMDI");
             EXPECT_EQ(box.text, "Unable to activate help");
             // A box's owner is a top-level window: the focus's own one.
             EXPECT_EQ(box.owner, c.ownerIsFocus ? GetAncestor(focus, GA_ROOT) : hwndFrame);
             EXPECT_TRUE(box.topmost);
-            EXPECT_TRUE(box.hand);
+            EXPECT_TRUE(box.handIcon);
         }
     }
     DestroyWindow(other);

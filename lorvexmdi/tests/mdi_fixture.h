@@ -82,19 +82,10 @@ inline bool BlockFreed(HLOCAL h) {
     return LocalFlags(h) == LMEM_INVALID_HANDLE;
 }
 
-// What a message box shows.
-struct Box {
-    bool shown = false;
-    std::string caption, text;
-    HWND owner = nullptr;
-    bool topmost = false; // MB_SYSTEMMODAL
-    bool hand = false;    // MB_ICONHAND
-};
-
 // Calls act(), during which exactly `count` message boxes are expected, one after the other;
 // reads and closes each.
-std::vector<Box> BoxesDuring(const std::function<void()>& act, size_t count,
-                             const char* shotName = nullptr);
-Box ExpectOneBox(const std::function<void()>& act, const char* shotName = nullptr);
+std::vector<BoxSeen> BoxesDuring(const std::function<void()>& act, size_t count,
+                                 const char* shotName = nullptr);
+BoxSeen ExpectOneBox(const std::function<void()>& act, const char* shotName = nullptr);
 // Calls act() and fails when any box opens.
 void ExpectNoBox(const std::function<void()>& act);
