@@ -116,6 +116,45 @@ std::function<HWND()> DialogTitled(const char* title) {
     return [t] { return FindThreadDialog(t.c_str()); };
 }
 
+std::vector<ModalStep> Then(std::vector<ModalStep> a, const std::vector<ModalStep>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+HWND FileDialogNameControl(HWND dlg) {
+    HWND c = GetDlgItem(dlg, 1148);
+    if (c == nullptr || !IsWindowVisible(c))
+        c = GetDlgItem(dlg, 1152);
+    return c;
+}
+
+std::function<HWND()> ReadyFileDialog(const char* title) {
+    std::string t = title;
+    return [t]() -> HWND {
+        HWND dlg = FindThreadDialog(t.c_str());
+        if (dlg == nullptr || !IsWindowEnabled(dlg))
+            return nullptr;
+        HWND name = FileDialogNameControl(dlg);
+        return name != nullptr && !WindowText(name).empty() ? dlg : nullptr;
+    };
+}
+
+std::vector<ModalStep> ChooseFileSteps(const char* title, const std::string& path, HWND* dialog) {
+    std::string t = title;
+    return {{ReadyFileDialog(title),
+             [path, dialog](HWND dlg) {
+                 if (dialog)
+                     *dialog = dlg;
+                 SetWindowTextA(FileDialogNameControl(dlg), path.c_str());
+             }},
+            {[t, path]() -> HWND {
+                 HWND dlg = FindThreadDialog(t.c_str());
+                 return dlg != nullptr && WindowText(FileDialogNameControl(dlg)) == path ? dlg
+                                                                                         : nullptr;
+             },
+             [](HWND dlg) { PressButton(dlg, IDOK); }}};
+}
+
 std::string WindowText(HWND hwnd) {
     int len = GetWindowTextLengthA(hwnd);
     std::string s(len + 1, '\0');
@@ -136,6 +175,52 @@ std::string MessageBoxText(HWND box) {
             return WindowText(c);
     }
     return "";
+}
+
+void PressButton(HWND dlg, int id) {
+    PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
+}
+
+namespace {
+
+BOOL CALLBACK ReadBoxChild(HWND child, LPARAM lp) {
+    BoxSeen* b = reinterpret_cast<BoxSeen*>(lp);
+    char cls[32] = "";
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") != 0)
+        return TRUE;
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+        b->handIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_HAND);
+        b->exclamationIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_EXCLAMATION);
+        b->infoIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_ASTERISK);
+    } else if (!WindowText(child).empty()) {
+        b->text = WindowText(child);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+BoxSeen ReadAndCloseBox(HWND box, const char* shotName) {
+    BoxSeen seen;
+    seen.shown = true;
+    seen.caption = WindowText(box);
+    seen.owner = GetWindow(box, GW_OWNER);
+    seen.topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
+    if (shotName)
+        SaveWindowPng(box, shotName);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return seen;
+}
+
+ModalStep BoxStep(const char* caption, BoxSeen* seen, const char* shotName) {
+    std::string shot = shotName ? shotName : "";
+    return {DialogTitled(caption), [seen, shot](HWND box) {
+                *seen = ReadAndCloseBox(box, shot.empty() ? nullptr : shot.c_str());
+            }};
 }
 
 HLOCAL WINAPI NoMemoryAlloc(UINT, SIZE_T) {
@@ -366,7 +451,7 @@ struct ProcessWindow {
     HWND found;
 };
 
-BOOL CALLBACK FindProcessWindow(HWND hwnd, LPARAM lp) {
+BOOL CALLBACK MatchProcessWindow(HWND hwnd, LPARAM lp) {
     ProcessWindow* d = reinterpret_cast<ProcessWindow*>(lp);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
@@ -384,6 +469,12 @@ BOOL CALLBACK FindProcessWindow(HWND hwnd, LPARAM lp) {
 
 } // namespace
 
+HWND FindProcessWindow(DWORD pid, const char* className, const char* title) {
+    ProcessWindow d{pid, className, title, nullptr};
+    EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&d));
+    return d.found;
+}
+
 StartedProgram StartProgram(const std::string& exePath, const char* className, const char* title,
                             DWORD timeoutMs, const char* env) {
     StartedProgram p;
@@ -394,14 +485,12 @@ StartedProgram StartProgram(const std::string& exePath, const char* className, c
     if (!CreateProcessA(exePath.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0,
                         const_cast<char*>(env), dir.empty() ? nullptr : dir.c_str(), &si, &p.pi))
         return p;
-    ProcessWindow d{p.pi.dwProcessId, className, title, nullptr};
     PumpUntil(
         [&] {
-            EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&d));
-            return d.found != nullptr || WaitForSingleObject(p.pi.hProcess, 0) == WAIT_OBJECT_0;
+            p.hwnd = FindProcessWindow(p.pi.dwProcessId, className, title);
+            return p.hwnd != nullptr || WaitForSingleObject(p.pi.hProcess, 0) == WAIT_OBJECT_0;
         },
         timeoutMs);
-    p.hwnd = d.found;
     return p;
 }
 

@@ -38,12 +38,45 @@ HWND FindThreadDialog(const char* title = nullptr);
 // A ModalStep find function for FindThreadDialog(title); the title is copied.
 std::function<HWND()> DialogTitled(const char* title);
 
+// Steps one after another.
+std::vector<ModalStep> Then(std::vector<ModalStep> a, const std::vector<ModalStep>& b);
+
+// The common file dialogs (explorer style): the file name control, a combo box (cmb13) or
+// an edit (edt1).
+HWND FileDialogNameControl(HWND dlg);
+// The dialog titled `title`, once it shows its initial file name (it fills the control
+// after it appears).
+std::function<HWND()> ReadyFileDialog(const char* title);
+// Types the path into the file name control, then presses OK once the control shows it.
+// *dialog, when given, receives the dialog.
+std::vector<ModalStep> ChooseFileSteps(const char* title, const std::string& path,
+                                       HWND* dialog = nullptr);
+
 // Text of a window (GetWindowTextA), and of a dialog item.
 std::string WindowText(HWND hwnd);
 std::string ItemText(HWND dlg, int id);
 
 // The text of a message box: its static control that holds text.
 std::string MessageBoxText(HWND box);
+
+// Clicks a push button of a dialog as the dialog manager sees a click.
+void PressButton(HWND dlg, int id);
+
+// What a message box shows.
+struct BoxSeen {
+    bool shown = false;
+    std::string caption, text;
+    HWND owner = nullptr;
+    bool topmost = false;
+    bool handIcon = false;
+    bool exclamationIcon = false;
+    bool infoIcon = false;
+};
+
+// Reads a message box (saving it as shotName when given) and closes it with OK.
+BoxSeen ReadAndCloseBox(HWND box, const char* shotName = nullptr);
+// A modal step that reads the message box titled `caption` into *seen and closes it.
+ModalStep BoxStep(const char* caption, BoxSeen* seen, const char* shotName = nullptr);
 
 // An allocator (LocalAlloc's signature) that has nothing left to give.
 HLOCAL WINAPI NoMemoryAlloc(UINT flags, SIZE_T bytes);
@@ -77,6 +110,10 @@ struct StartedProgram {
     PROCESS_INFORMATION pi{};
     HWND hwnd = nullptr;
 };
+
+// A visible top-level window of the process with the class className (and the title,
+// unless title is NULL); NULL when there is none.
+HWND FindProcessWindow(DWORD pid, const char* className, const char* title = nullptr);
 
 // Starts exePath (environment block env, or the caller's when NULL) and waits up to
 // timeoutMs for a visible top-level window of that process with the class className

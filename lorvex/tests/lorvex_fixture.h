@@ -66,24 +66,3 @@ inline void ExpectResultsPlacement() {
     EXPECT_EQ(r.right - r.left, 300);
     EXPECT_EQ(r.bottom - r.top, 400);
 }
-
-// Clicks a push button of a dialog as the dialog manager sees a click.
-inline void PressButton(HWND dlg, int id) {
-    PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
-}
-
-// What a message box shows.
-struct BoxSeen {
-    bool shown = false;
-    std::string caption, text;
-    HWND owner = nullptr;
-    bool topmost = false;
-    bool handIcon = false;
-    bool exclamationIcon = false;
-};
-
-// Reads a message box and closes it with OK.
-BoxSeen ReadAndCloseBox(HWND box, const char* shotName = nullptr);
-// A modal step that reads the message box titled `caption` into *seen and closes it.
-ModalStep BoxStep(const char* caption, BoxSeen* seen, const char* shotName = nullptr);
