@@ -1,5 +1,6 @@
 // Entry of Parvane: the window class registered for both window kinds, the main window with
 // its start-up picture, the splash dialog, then the message loop.
+#include "msgloop.h"
 #include "parvane.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
@@ -18,15 +19,5 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
     hAccel = LoadAcceleratorsA(hInstance, MAKEINTRESOURCEA(IDR_Accel));
     ShowSplash();
     // Accelerators go to the main window whichever window has the key.
-    MSG msg;
-    int got;
-    while ((got = GetMessageA(&msg, nullptr, 0, 0)) != 0) {
-        if (got == -1)
-            continue;
-        if (TranslateAcceleratorA(hwndMain, hAccel, &msg) != 0)
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    return RunMessageLoop(hAccel, hwndMain);
 }

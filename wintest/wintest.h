@@ -16,6 +16,10 @@ bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs = 5000);
 // Dispatches this thread's messages for the given time.
 void PumpFor(DWORD ms);
 
+// Dispatches what this thread's queue holds and takes the quit message off it, so that the
+// next loop does not end at once. Returns the quit message's code, -1 when there was none.
+int DrainQueue();
+
 // One step of a modal script: wait until find() returns a window, then act(window).
 // act may itself open a nested modal loop; the following steps run inside that loop.
 struct ModalStep {
@@ -73,10 +77,14 @@ struct BoxSeen {
     bool infoIcon = false;
 };
 
-// Reads a message box (saving it as shotName when given) and closes it with OK.
+// Reads a message box, saves it as shotName unless NULL, and closes it with OK.
 BoxSeen ReadAndCloseBox(HWND box, const char* shotName = nullptr);
 // A modal step that reads the message box titled `caption` into *seen and closes it.
 ModalStep BoxStep(const char* caption, BoxSeen* seen, const char* shotName = nullptr);
+
+// A path as the program sees it: a Unix path (as ctest and cmake hand them over) on Wine's
+// drive Z:, any other unchanged.
+std::string WinePath(const std::string& path);
 
 // An allocator (LocalAlloc's signature) that has nothing left to give.
 HLOCAL WINAPI NoMemoryAlloc(UINT flags, SIZE_T bytes);
@@ -105,15 +113,15 @@ std::vector<DWORD> CapturePixels(HDC source, int x, int y, int w, int h);
 // The colour the screen shows at a point in client coordinates of hwnd.
 COLORREF ScreenPixel(HWND hwnd, int x, int y);
 
+// A visible top-level window of the process with the class className (and the title,
+// unless title is NULL); NULL when there is none.
+HWND FindProcessWindow(DWORD pid, const char* className, const char* title = nullptr);
+
 // A started program: its process and its main window.
 struct StartedProgram {
     PROCESS_INFORMATION pi{};
     HWND hwnd = nullptr;
 };
-
-// A visible top-level window of the process with the class className (and the title,
-// unless title is NULL); NULL when there is none.
-HWND FindProcessWindow(DWORD pid, const char* className, const char* title = nullptr);
 
 // Starts exePath (environment block env, or the caller's when NULL) and waits up to
 // timeoutMs for a visible top-level window of that process with the class className
@@ -121,6 +129,12 @@ HWND FindProcessWindow(DWORD pid, const char* className, const char* title = nul
 StartedProgram StartProgram(const std::string& exePath, const char* className,
                             const char* title = nullptr, DWORD timeoutMs = 15000,
                             const char* env = nullptr);
+
+// StartProgram for the program under test: exe is a bare file name in the folder of the test
+// executable, where the build puts the programs, or a full (Unix or Windows) path.
+StartedProgram StartProgramUnderTest(const std::string& exe, const char* className,
+                                     const char* title = nullptr, DWORD timeoutMs = 15000,
+                                     const char* env = nullptr);
 
 // Waits for the process to end; returns its exit code, or -1 after a time-out (the process
 // is then terminated). Closes the handles.

@@ -8,8 +8,13 @@
 #include <string>
 
 #include "about.h"
+#include "formeldlg.h"
 #include "formula.h"
+#include "loadsave.h"
 #include "lorvex.h"
+#include "mainwnd.h"
+#include "msgloop.h"
+#include "resultswnd.h"
 #include "wintest.h"
 
 class LorvexMain : public ::testing::Test {
@@ -41,8 +46,8 @@ class LorvexMain : public ::testing::Test {
         if (hwndMain != nullptr && IsWindow(hwndMain))
             DestroyWindow(hwndMain);
         hwndMain = nullptr;
-        // Takes the quit message of WM_DESTROY and anything left off the queue.
-        PumpFor(50);
+        DrainQueue(); // the quit message of WM_DESTROY
+
         helpEngine = WinHelpA;
         ResetFormulaModel();
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bmpfiles.h"
+#include "msgloop.h"
 #include "parvane_fixture.h"
 
 namespace {
@@ -291,6 +292,31 @@ TEST_F(ParvaneMain, BeendenClosesEveryWindowAndEndsWithCodeZero) {
     for (HBITMAP h : held)
         EXPECT_EQ(GetObjectType(h), 0u) << "bitmap left behind";
     hwndMain = nullptr;
+}
+
+TEST_F(ParvaneMain, AcceleratorsReachTheMainWindowFromAPictureWindow) {
+    HWND picture = OpenPicture(File("a.bmp", QuadrantBmp(60, 40, 24)));
+    ASSERT_NE(picture, nullptr);
+    struct Case {
+        bool shift, ctrl;
+        const char* text;
+    } cases[] = {{false, true, HELP_TEXT}, {true, false, INFO_TEXT}};
+    for (const Case& c : cases) {
+        SetFocus(picture);
+        ASSERT_EQ(GetFocus(), picture);
+        BoxSeen box;
+        // The keys go through the program's own loop, addressed to the picture window.
+        EXPECT_TRUE(RunModal(
+            [&] {
+                TypeKey(VK_F1, false, c.shift, c.ctrl);
+                EXPECT_EQ(RunMessageLoop(hAccel, hwndMain), 7);
+            },
+            {BoxStep("Parvane", &box),
+             {[&] { return FindThreadDialog("Parvane") == nullptr ? hwndMain : nullptr; },
+              [](HWND) { PostQuitMessage(7); }}}));
+        EXPECT_EQ(box.text, c.text);
+        EXPECT_EQ(box.owner, hwndMain);
+    }
 }
 
 // The splash dialog, a child of the main window.
