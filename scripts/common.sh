@@ -36,6 +36,11 @@ can_run_win32() {
     /usr/lib/wine/wineserver32 --version >/dev/null 2>&1
 }
 
+# The architecture to run a program in here: win32, the product, where it can run.
+runnable_arch() {
+    if can_run_win32; then echo win32; else echo win64; fi
+}
+
 # The Windows configurations: win32 (the product) in build/windows, win64 in build/windows64.
 windows_build_dir() {
     case "$1" in
