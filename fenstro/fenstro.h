@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <string>
 
+#include "fenstrodefs.h"
+
 // ---- Provided by the program -------------------------------------------------------------
 
 // Called once on the interface thread after the empty menu bar exists and before the frame
@@ -30,24 +32,31 @@ constexpr std::int32_t FRAME_WINDOW_UNIT = INT32_MIN;
 // The unit of free-form output; its text window "Output" opens at the first write.
 constexpr std::int32_t DEFAULT_OUTPUT_UNIT = 6;
 
-// Opens a unit. file "USER" (case ignored) with status "UNKNOWN" (or "NEW"/"OLD", treated
-// alike) creates a text window titled title in the frame's MDI client and connects it to
-// unit. Opening a connected unit again only sets its title. Any other file name, or no frame
-// yet, is a run-time error: the report box, then the process ends.
+// Opens a unit. file "USER" (case ignored) with status "UNKNOWN" (or "NEW", "OLD",
+// "REPLACE") creates a text window titled title in the frame's MDI client and connects it
+// to unit (before the frame exists: when the frame is created). Opening a connected unit
+// again only sets its title. Any other file name or status is a run-time error: the report
+// box, then the process ends.
 void OpenUnit(std::int32_t unit, const char* file, const char* title, const char* status);
 // The same without ending the process: false where OpenUnit would report.
 bool TryOpenUnit(std::int32_t unit, const char* file, const char* title, const char* status);
 
 // Writes one record to a unit: its first character is line control and is not shown
-// (' ' starts a new line, '+' continues the current line, '0' leaves one empty line first,
-// '1' as '0' with a rule; any other character starts a new line like ' '). With lineOpen no
-// line end follows, so the next record continues the line. The default output unit is
-// connected on its first write; writing to another unit that is not open is a run-time
-// error like OpenUnit's. Each call completes before another write to the unit starts.
+// (' ' starts a new line, '+' goes on in the last line, '0' leaves one empty line first,
+// '1' as '0'; any other character starts a new line like ' '; an empty record is a lone
+// ' '). An open line that holds nothing yet serves as the new line. With lineOpen no line
+// end follows. A unit that is not open is connected on its first write to a text window of
+// its own: "Output" at the bottom of the MDI client for DEFAULT_OUTPUT_UNIT, "Unit n"
+// otherwise. Each call completes before another write to the unit starts.
 void WriteRecord(std::int32_t unit, const char* record, std::size_t length, bool lineOpen = false);
 void WriteRecord(std::int32_t unit, const std::string& record, bool lineOpen = false);
+void WriteRecord(std::int32_t unit, const char* record, bool lineOpen = false); // NUL-terminated
 // A free-form write of one text to the default output unit: a blank, then text.
 void WriteDefaultOutput(const std::string& text);
+
+// What a unit's window holds: the number of lines, and line n (from 1; "" past the end).
+std::size_t UnitLineCount(std::int32_t unit);
+std::string UnitLine(std::int32_t unit, std::size_t n);
 
 // The text window of a unit; NULL when the unit has none.
 HWND GetWindowHandle(std::int32_t unit);
@@ -82,10 +91,7 @@ bool SetWindowGeometry(std::int32_t unit, const WindowGeometry& geometry);
 
 // ---- Menus ---------------------------------------------------------------------------------
 
-constexpr std::int32_t MENU_GRAYED = 1;
-constexpr std::int32_t MENU_CHECKED = 2; // shows a check mark; the routine gets 1
-constexpr std::int32_t MENU_ENABLED = 4;
-constexpr std::int32_t MENU_SEPARATOR = 8;
+// MENU_GRAYED 1, MENU_CHECKED 2, MENU_ENABLED 4, MENU_SEPARATOR 8: see fenstrodefs.h.
 
 // A menu routine: called on the interface thread, one at a time, with 1 when the item
 // carries a check mark, else 0.

@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <string>
 
+#include "fenstrodefs.h"
+
 struct DlgState; // the controls' values and the shown dialog; owned by the record
 
 // One program-wide record per dialog. Zero-initialised it is "not initialised".
@@ -21,12 +23,8 @@ struct DialogRecord {
     DlgState* state = nullptr; // what DLGInit took; freed by DlgRelease
 };
 
-// Reasons passed to a callback.
-constexpr std::int32_t DLG_REASON_CLICKED = -4;
-// Indexes.
-constexpr std::int32_t DLG_INDEX_NONE = 0;        // no index: the control itself
-constexpr std::int32_t DLG_INDEX_CURRENT = -5;    // combo box: current text / selected item
-constexpr std::int32_t DLG_INDEX_ITEMCOUNT = -13; // combo or list box: number of items
+// DLG_REASON_CLICKED -4, DLG_INDEX_NONE 0, DLG_INDEX_CURRENT -5, DLG_INDEX_ITEMCOUNT -13:
+// see fenstrodefs.h.
 
 // A push button's routine: the record, the control id and the reason, all by reference.
 typedef void (*DlgCallback)(DialogRecord& dlg, std::int32_t& control, std::int32_t& reason);
