@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "chromel.h"
+#include "msgloop.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
     if (RegisterMixerClass(hInstance) == 0)
@@ -11,15 +12,5 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
         return 0;
     ShowWindow(hwnd, nCmdShow);
     UpdateWindow(hwnd);
-
-    MSG msg{};
-    BOOL got;
-    while ((got = GetMessageA(&msg, nullptr, 0, 0)) != 0) {
-        // -1 leaves msg undefined; there is nothing to dispatch, but the loop goes on.
-        if (got == -1)
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    return RunMessageLoop();
 }

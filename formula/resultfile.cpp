@@ -119,10 +119,9 @@ std::string ResultFileContent(const ResultTable& t) {
     return content;
 }
 
-bool ParseResultFile(const std::string& content, ResultTable& table, IoError& error) {
-    // Read into a copy: a file that fails half-way must not leave half a table behind.
+bool ReadResultTable(RecordReader& reader, ResultTable& table, IoError& error) {
+    // Into a copy: a file that fails half-way must not leave half a table behind.
     ResultTable scratch = table;
-    RecordReader reader = RecordsFromText(content);
     for (int i = 0; i < POINT_COUNT; ++i) {
         const ReadTarget targets[2] = {DoubleTarget(scratch.xValues[i]),
                                        DoubleTarget(scratch.yValues[i])};
@@ -134,6 +133,11 @@ bool ParseResultFile(const std::string& content, ResultTable& table, IoError& er
     }
     table = scratch;
     return true;
+}
+
+bool ParseResultFile(const std::string& content, ResultTable& table, IoError& error) {
+    RecordReader reader = RecordsFromText(content);
+    return ReadResultTable(reader, table, error);
 }
 
 bool ReadResultFile(const std::string& path, ResultTable& table, IoError& error) {
@@ -148,19 +152,14 @@ bool ReadResultFile(const std::string& path, ResultTable& table, IoError& error)
         error = OpenError(errno);
         return false;
     }
-    std::string content;
-    char buf[8192];
-    std::size_t got;
-    while ((got = std::fread(buf, 1, sizeof buf, file)) > 0) {
-        content.append(buf, got);
-    }
-    const bool readFailed = std::ferror(file) != 0;
+    // Line by line from the file: what follows the records the reads take is never read.
+    RecordReader reader = RecordsFromStream([file](char* buffer, std::size_t size) -> long long {
+        const std::size_t got = std::fread(buffer, 1, size, file);
+        return got == 0 && std::ferror(file) ? -1 : static_cast<long long>(got);
+    });
+    const bool ok = ReadResultTable(reader, table, error);
     std::fclose(file);
-    if (readFailed) {
-        error = IoError::OpenFailure;
-        return false;
-    }
-    return ParseResultFile(content, table, error);
+    return ok;
 }
 
 bool WriteResultFile(const std::string& path, const ResultTable& table, IoError& error) {
@@ -217,9 +216,11 @@ bool WriteResultFile(const std::string& path, const ResultTable& table, IoError&
         ::chmod(temp.c_str(), st.st_mode & 07777);
     }
 #endif
+    // Whatever fails from here on (a full disk, a target that another program holds open)
+    // happened after the open: it is a write error, and the temporary file goes.
     if (!ok || !ReplaceFile(temp, target)) {
         std::remove(temp.c_str());
-        error = IoError::OpenFailure;
+        error = IoError::WriteError;
         return false;
     }
     return true;

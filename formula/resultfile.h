@@ -19,16 +19,22 @@ std::string ResultNumberField(double v);
 // The complete file content for a table (RESULT_FILE_SIZE bytes).
 std::string ResultFileContent(const ResultTable& t);
 
+// Reads 100 points from `reader`, each read starting on a new record, by the rules of
+// ParseResultFile.
+bool ReadResultTable(RecordReader& reader, ResultTable& table, IoError& error);
+
 // Reads 100 points, each read starting on a new record. `table` is replaced only when all
 // 100 reads succeed; a null value keeps the point's current value.
 bool ParseResultFile(const std::string& content, ResultTable& table, IoError& error);
 
-// Loads `path` into `table` by the rules of ParseResultFile; on failure `table` is unchanged.
+// Loads `path` into `table` by the rules of ParseResultFile, reading the file line by line
+// only as far as the 100 reads go; on failure `table` is unchanged.
 bool ReadResultFile(const std::string& path, ResultTable& table, IoError& error);
 
 // Saves `table` to `path`. The content goes to a temporary file in the same folder first,
 // which then replaces the target, so a failed save leaves an existing file as it was.
-// An existing read-only file is reported as WriteReadOnly and not touched.
+// An existing read-only file is reported as WriteReadOnly and not touched; a failure after
+// the temporary file was opened is WriteError, and the temporary file is removed.
 bool WriteResultFile(const std::string& path, const ResultTable& table, IoError& error);
 
 // The path held in a fixed-length name field: the characters before its first NUL, without

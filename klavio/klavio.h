@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include "allochook.h"
+#include "msgloop.h"
+
 // The event log: entry 0 is the newest message, entry nLogCount - 1 the oldest one held.
 extern MSG* eventLog;
 extern int nLogMax;   // capacity: rows of the fixed font in a maximised window
@@ -18,7 +21,6 @@ extern char szLine[128];
 
 // The allocator of the event log block; LocalAlloc, which a test replaces to see the
 // program end when the block cannot be had.
-using LocalAllocRoutine = HLOCAL(WINAPI*)(UINT, SIZE_T);
 extern LocalAllocRoutine logAllocate;
 
 extern const char KLAVIO_CLASS[];
@@ -30,5 +32,3 @@ LRESULT CALLBACK KeyEventWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 bool RegisterKlavioClass(HINSTANCE hInstance);
 // Creates the (hidden) main window; NULL on failure.
 HWND CreateKlavioWindow(HINSTANCE hInstance);
-// Runs the message loop with key translation until the quit message; returns its wParam.
-int RunMessageLoop();

@@ -1,7 +1,7 @@
 // The Klavio main window: the event log, its recording and scrolling, and the table painting.
 #include <windows.h>
 
-#include "runerror_win.h"
+#include "runerror_box.h"
 
 #include "klavio.h"
 #include "keyline.h"
@@ -171,16 +171,4 @@ HWND CreateKlavioWindow(HINSTANCE hInstance) {
     return CreateWindowExA(0, KLAVIO_CLASS, KLAVIO_TITLE, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, hInstance,
                            nullptr);
-}
-
-int RunMessageLoop() {
-    MSG msg;
-    BOOL result;
-    while ((result = GetMessageA(&msg, nullptr, 0, 0)) != 0) {
-        if (result == -1)
-            continue; // an error result does not end the loop
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
 }

@@ -8,9 +8,11 @@
 #include <string>
 
 #include "formula.h"
+#include "loadsave.h"
 #include "lorvex.h"
 #include "resultfile.h"
-#include "runerror_win.h"
+#include "resultswnd.h"
+#include "runerror_box.h"
 #include "textio.h"
 
 OPENFILENAMEA ofn;

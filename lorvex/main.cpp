@@ -2,7 +2,8 @@
 // and run the message loop.
 #include <windows.h>
 
-#include "lorvex.h"
+#include "mainwnd.h"
+#include "msgloop.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR, int nCmdShow) {
     hInst = hInstance;
@@ -32,5 +33,6 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR, int nCmd
     }
     // The first WM_PAINT comes through the loop.
     ShowWindow(hwndMain, nCmdShow);
-    return RunMessageLoop(hAccel);
+    // Accelerators go to the window each message is addressed to.
+    return RunMessageLoop(msg, hAccel);
 }

@@ -1,14 +1,13 @@
-// The main window of Lorvex: its class, its creation, the message loop and MainWndProc,
+// The main window of Lorvex: its class, its creation and MainWndProc,
 // which carries out or hands on every menu command.
 #include <windows.h>
 
-#include "about.h"
-#include "lorvex.h"
+#include "mainwnd.h"
 
-HINSTANCE hInst = nullptr;
-HINSTANCE hModule = nullptr;
-HWND hwndMain = nullptr;
-HMENU hMenu = nullptr;
+#include "about.h"
+#include "formeldlg.h"
+#include "loadsave.h"
+#include "resultswnd.h"
 
 WNDCLASSA wcMain;
 MSG msg;
@@ -29,10 +28,6 @@ NameField helpFailureText;
 NameField helpFailureCaption;
 
 WinHelpRoutine helpEngine = WinHelpA;
-
-void SetNameField(NameField& field, const char* text) {
-    SetFixedText(field, NAME_FIELD_LENGTH, text);
-}
 
 bool RegisterMainClass(HINSTANCE hInstance) {
     SetNameField(mainClassName, "Lorvex");
@@ -60,18 +55,6 @@ HWND CreateMainWindow(HINSTANCE hInstance) {
 void ReportStartupFailure() {
     // hwndMain is still NULL here, so the box has no owner.
     MessageBoxA(hwndMain, "Error initializing application Lorvex", "Error", MB_OK);
-}
-
-int RunMessageLoop(HACCEL hAccel) {
-    // An error result of -1 does not end the loop; only WM_QUIT does.
-    while (GetMessageA(&msg, nullptr, 0, 0) != 0) {
-        // Accelerators go to the window the message is addressed to.
-        if (TranslateAcceleratorA(msg.hwnd, hAccel, &msg) != 0)
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
 }
 
 namespace {

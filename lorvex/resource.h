@@ -1,6 +1,8 @@
 // Identifiers shared by the resource script and the code of Lorvex.
 #pragma once
 
+#include "about_ids.h"
+
 // Menu commands.
 #define IDM_EXIT 30001
 #define IDM_LADEN 30002
@@ -14,15 +16,8 @@
 #define IDM_EMPTY_1 65535
 #define IDM_EMPTY_2 30017
 
-// Bitmaps.
-#define IDB_About 103
+// Bitmaps; IDB_About is the About dialog's.
 #define IDB_Formula 107
-
-// About dialog.
-#define IDC_VERSION_FIRST 1001
-#define IDC_ABOUT_NOTICE 1004
-#define IDC_VERSION_LAST 1005
-#define IDC_ABOUT_PICTURE 1006
 
 // Formula dialog.
 #define IDC_A 1008

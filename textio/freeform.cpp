@@ -18,7 +18,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <memory>
 #include <string_view>
 
 namespace {
@@ -216,55 +218,140 @@ bool RepeatCount(std::string_view text, std::size_t& count, std::string_view& re
 
 } // namespace
 
-RecordReader RecordsFromText(const std::string& text) {
-    RecordReader reader;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string::npos ? text.size() : end + 1;
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        if (end > start && text[end - 1] == '\r') {
-            --end;
-        }
-        reader.records.push_back(text.substr(start, end - start));
-        start = next;
+namespace {
+
+// Splits a byte stream into records. One buffer of input and the record being built are all
+// it holds.
+struct LineSplitter {
+    ByteSource source;
+    std::vector<char> buffer = std::vector<char>(65536);
+    std::size_t begin = 0; // unread bytes of the buffer
+    std::size_t end = 0;
+    bool atEnd = false;
+    RecordStatus failure = RecordStatus::Ok; // once set, every further fetch gives it
+
+    RecordStatus Fail(RecordStatus s) {
+        failure = s;
+        return s;
     }
+
+    RecordStatus Fetch(std::string& record) {
+        record.clear();
+        if (failure != RecordStatus::Ok) {
+            return failure;
+        }
+        bool any = false;
+        bool lineEnd = false;
+        while (!lineEnd) {
+            if (begin == end) {
+                if (atEnd) {
+                    break;
+                }
+                const long long got = source(buffer.data(), buffer.size());
+                if (got < 0) {
+                    return Fail(RecordStatus::ReadFailed);
+                }
+                if (got == 0) {
+                    atEnd = true;
+                    break;
+                }
+                begin = 0;
+                end = static_cast<std::size_t>(got);
+            }
+            any = true;
+            const char* from = buffer.data() + begin;
+            const void* lf = std::memchr(from, '\n', end - begin);
+            const std::size_t take =
+                lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - from) : end - begin;
+            // One more than the limit leaves room for the CR that the line end drops.
+            if (record.size() + take > MAX_RECORD_LENGTH + 1) {
+                return Fail(RecordStatus::TooLong);
+            }
+            record.append(from, take);
+            begin += take;
+            if (lf) {
+                ++begin;
+                lineEnd = true;
+            }
+        }
+        if (!any) {
+            return RecordStatus::End;
+        }
+        if (!record.empty() && record.back() == '\r') {
+            record.pop_back();
+        }
+        if (record.size() > MAX_RECORD_LENGTH) {
+            return Fail(RecordStatus::TooLong);
+        }
+        if (std::memchr(record.data(), '\0', record.size()) != nullptr) {
+            return Fail(RecordStatus::NotText);
+        }
+        return RecordStatus::Ok;
+    }
+};
+
+// Takes the next record into in.record and counts it as used.
+ReadStatus NextRecord(RecordReader& in) {
+    switch (in.fetch(in.record)) {
+    case RecordStatus::Ok: ++in.next; return ReadStatus::Ok;
+    case RecordStatus::End: return ReadStatus::EndOfInput;
+    case RecordStatus::TooLong: return ReadStatus::RecordTooLong;
+    case RecordStatus::NotText: return ReadStatus::SyntaxError; // a NUL reads as no number
+    case RecordStatus::ReadFailed: break;
+    }
+    return ReadStatus::ReadFailure;
+}
+
+} // namespace
+
+RecordReader RecordsFromStream(ByteSource source) {
+    auto splitter = std::make_shared<LineSplitter>();
+    splitter->source = std::move(source);
+    RecordReader reader;
+    reader.fetch = [splitter](std::string& record) { return splitter->Fetch(record); };
     return reader;
 }
 
+RecordReader RecordsFromText(std::string text) {
+    auto content = std::make_shared<std::string>(std::move(text));
+    auto offset = std::make_shared<std::size_t>(0);
+    return RecordsFromStream([content, offset](char* buffer, std::size_t size) -> long long {
+        const std::size_t n = std::min(size, content->size() - *offset);
+        std::memcpy(buffer, content->data() + *offset, n);
+        *offset += n;
+        return static_cast<long long>(n);
+    });
+}
+
 ReadStatus ReadFreeForm(RecordReader& in, const ReadTarget* targets, std::size_t count) {
-    const std::size_t records = in.records.size();
     if (targets == nullptr) {
         count = 0;
     }
     if (count == 0) {
-        in.next = std::min(in.next + 1, std::max(records, in.next));
-        return ReadStatus::Ok;
+        const ReadStatus s = NextRecord(in);
+        return s == ReadStatus::EndOfInput ? ReadStatus::Ok : s;
     }
-    std::size_t rec = in.next;
+    const std::string& r = in.record;
+    bool haveRecord = false;
     std::size_t pos = 0;
     bool afterValue = false; // a value was read and its separator has had no comma yet
     std::size_t t = 0;
-    auto finish = [&](ReadStatus s) {
-        in.next = std::min(rec + 1, records);
-        return s;
-    };
     while (t < count) {
         // Skip blanks and line ends, and the one comma that may separate a value from the next.
         for (;;) {
-            if (rec >= records) {
-                in.next = std::max(records, in.next);
-                return ReadStatus::EndOfInput;
+            if (!haveRecord) {
+                const ReadStatus s = NextRecord(in);
+                if (s != ReadStatus::Ok) {
+                    return s;
+                }
+                haveRecord = true;
+                pos = 0;
             }
-            const std::string& r = in.records[rec];
             while (pos < r.size() && IsBlank(r[pos])) {
                 ++pos;
             }
             if (pos == r.size()) {
-                ++rec;
-                pos = 0;
+                haveRecord = false;
             } else if (r[pos] == ',' && afterValue) {
                 afterValue = false;
                 ++pos;
@@ -272,14 +359,13 @@ ReadStatus ReadFreeForm(RecordReader& in, const ReadTarget* targets, std::size_t
                 break;
             }
         }
-        const std::string& r = in.records[rec];
         if (r[pos] == ',') {
             ++pos; // null value: its target keeps its value
             ++t;
             continue;
         }
         if (r[pos] == '/') {
-            return finish(ReadStatus::Ok);
+            return ReadStatus::Ok;
         }
         std::size_t end = pos;
         while (end < r.size() && !EndsValue(r[end])) {
@@ -296,20 +382,28 @@ ReadStatus ReadFreeForm(RecordReader& in, const ReadTarget* targets, std::size_t
             continue;
         }
         if (!ok) {
-            return finish(ReadStatus::SyntaxError);
+            return ReadStatus::SyntaxError;
         }
         for (std::size_t k = 0; k < repeat && t < count; ++k, ++t) {
             const ReadStatus s = Store(text, targets[t]);
             if (s != ReadStatus::Ok) {
-                return finish(s);
+                return s;
             }
         }
     }
-    return finish(ReadStatus::Ok);
+    return ReadStatus::Ok;
 }
 
 ReadStatus ReadFreeFormText(const std::string& text, const ReadTarget* targets, std::size_t count) {
     RecordReader reader;
-    reader.records.push_back(text);
+    bool given = false;
+    reader.fetch = [&text, &given](std::string& record) {
+        if (given) {
+            return RecordStatus::End;
+        }
+        given = true;
+        record = text;
+        return RecordStatus::Ok;
+    };
     return ReadFreeForm(reader, targets, count);
 }

@@ -10,6 +10,9 @@ int IoErrorNumber(IoError e) {
     case IoError::PermissionDenied: return 9;
     case IoError::WriteReadOnly: return 47;
     case IoError::InsufficientMemory: return 41;
+    case IoError::InputRecordTooLong: return 22;
+    case IoError::ReadError: return 39;
+    case IoError::WriteError: return 38;
     }
     return 30;
 }
@@ -24,6 +27,9 @@ const char* IoErrorText(IoError e) {
     case IoError::PermissionDenied: return "permission to access file denied";
     case IoError::WriteReadOnly: return "write to READONLY file";
     case IoError::InsufficientMemory: return "insufficient virtual memory";
+    case IoError::InputRecordTooLong: return "input record too long";
+    case IoError::ReadError: return "error during read";
+    case IoError::WriteError: return "error during write";
     }
     return "open failure";
 }
@@ -40,6 +46,8 @@ IoError IoErrorFromStatus(ReadStatus s) {
     switch (s) {
     case ReadStatus::EndOfInput: return IoError::EndOfFile;
     case ReadStatus::ConversionError: return IoError::ConversionError;
+    case ReadStatus::RecordTooLong: return IoError::InputRecordTooLong;
+    case ReadStatus::ReadFailure: return IoError::ReadError;
     case ReadStatus::Ok:
     case ReadStatus::SyntaxError: break;
     }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,14 @@ void SetFixedText(char* field, std::size_t len, const char* text);
 std::string FixedTextValue(const char* field, std::size_t len);
 
 // Free-form reading.
-enum class ReadStatus { Ok, SyntaxError, EndOfInput, ConversionError };
+enum class ReadStatus {
+    Ok,
+    SyntaxError,
+    EndOfInput,
+    ConversionError,
+    RecordTooLong, // a record longer than MAX_RECORD_LENGTH
+    ReadFailure    // the input could not be read
+};
 enum class TargetKind { Double, Int32 };
 struct ReadTarget {
     TargetKind kind;
@@ -59,15 +67,40 @@ inline ReadTarget IntTarget(std::int32_t& i) {
     return {TargetKind::Int32, &i};
 }
 
-struct RecordReader {
-    std::vector<std::string> records;
-    std::size_t next = 0; // the record the next read starts with
+// The longest record a text may hold (without its line end). The records of the programs'
+// files are far shorter; a longer line means the file is not one of them, and reading stops
+// there instead of holding an unbounded line in memory.
+constexpr std::size_t MAX_RECORD_LENGTH = 65536;
+
+// What asking for the next record gives.
+enum class RecordStatus {
+    Ok,
+    End,     // no further record
+    TooLong, // the record is longer than MAX_RECORD_LENGTH
+    NotText, // the record holds a NUL byte
+    ReadFailed
 };
-// Splits at LF, dropping a CR before it (and a CR that ends the text); a last line without LF
-// is a record; an empty text has no records.
-RecordReader RecordsFromText(const std::string& text);
-// One read: starts at records[next] and goes on into the following records while it needs
-// values; afterwards next points past the last record it touched (the rest of that record is
+
+// Records are taken one at a time, as the reads need them, so that nothing beyond the last
+// record a read touches is ever looked at.
+struct RecordReader {
+    std::function<RecordStatus(std::string& record)> fetch; // stores the next record
+    std::string record;                                     // the record being read
+    std::size_t next = 0; // records used up so far: the next read starts with the one after
+};
+
+// Bytes for a reader: fills at most `size` bytes and returns how many, 0 at the end of the
+// input, a negative count when reading failed.
+using ByteSource = std::function<long long(char* buffer, std::size_t size)>;
+// Records of a byte stream: split at LF, dropping a CR before it (and a CR that ends the
+// input); a last line without LF is a record; an empty input has no records. A record with a
+// NUL byte, or longer than MAX_RECORD_LENGTH, ends the input with that status. Memory stays
+// bounded by one buffer and one record whatever the length of the input.
+RecordReader RecordsFromStream(ByteSource source);
+// The same for a text in memory.
+RecordReader RecordsFromText(std::string text);
+// One read: starts at the next record and goes on into the following records while it needs
+// values; afterwards next counts the records it touched (the rest of the last one is
 // ignored). Each value is stored in its target as soon as it is read, so a failure leaves the
 // earlier targets set.
 ReadStatus ReadFreeForm(RecordReader& in, const ReadTarget* targets, std::size_t count);
@@ -83,7 +116,10 @@ enum class IoError {
     FileNotFound,
     PermissionDenied,
     WriteReadOnly,
-    InsufficientMemory // a buffer the program allocates while it runs cannot be had
+    InsufficientMemory, // a buffer the program allocates while it runs cannot be had
+    InputRecordTooLong, // a line longer than MAX_RECORD_LENGTH
+    ReadError,          // reading failed after the open
+    WriteError          // writing, or putting the written file in place, failed after the open
 };
 int IoErrorNumber(IoError e);
 const char* IoErrorText(IoError e);

@@ -4,10 +4,11 @@
 
 #include <windows.h>
 
-enum { IDC_NAME_LIST = 1, IDC_VALUE_LINE = 2 };
+#include "allochook.h"
+#include "envblock.h"
+#include "msgloop.h"
 
-// The longest name an environment variable can have, without its NUL.
-enum { ENV_NAME_MAX = 32767 };
+enum { IDC_NAME_LIST = 1, IDC_VALUE_LINE = 2 };
 
 extern HINSTANCE hInst;
 extern HWND hwndNameList;
@@ -17,7 +18,6 @@ extern char szPickedName[ENV_NAME_MAX + 1];
 
 // The allocator of the value buffer; LocalAlloc, which a test replaces to see the program
 // end when the buffer cannot be had.
-using LocalAllocRoutine = HLOCAL(WINAPI*)(UINT, SIZE_T);
 extern LocalAllocRoutine valueAllocate;
 
 extern const char UMVAR_CLASS[];
@@ -32,5 +32,3 @@ void ListEnvNames(HWND list);
 bool RegisterUmvarClass();
 // Creates the (hidden) main window; NULL on failure.
 HWND CreateUmvarWindow();
-// Runs the message loop until the quit message; returns its wParam.
-int RunMessageLoop();

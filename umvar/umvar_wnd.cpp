@@ -1,7 +1,7 @@
 // The Umvar main window: the list of variable names and the value line of the selected one.
 #include <windows.h>
 
-#include "runerror_win.h"
+#include "runerror_box.h"
 
 #include "umvar.h"
 #include "envblock.h"
@@ -119,17 +119,4 @@ HWND CreateUmvarWindow() {
     return CreateWindowA(UMVAR_CLASS, UMVAR_TITLE, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, hInst,
                          nullptr);
-}
-
-int RunMessageLoop() {
-    MSG msg;
-    BOOL got;
-    // An error result of -1 does not end the loop; only the quit message does.
-    while ((got = GetMessageA(&msg, nullptr, 0, 0)) != 0) {
-        if (got == -1)
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
 }

@@ -3,6 +3,7 @@
 // values it shows.
 #include "resultfile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -28,7 +29,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const ResultTable before = table;
     IoError error{};
-    if (!ParseResultFile(content, table, error)) {
+    const bool loaded = ParseResultFile(content, table, error);
+
+    // The same bytes arriving in small pieces, as from a file, load the same.
+    const std::size_t piece = 1 + (size > 0 ? data[0] % 13 : 0);
+    std::size_t offset = 0;
+    RecordReader pieces = RecordsFromStream([&](char* buffer, std::size_t room) -> long long {
+        const std::size_t n = std::min({room, piece, size - offset});
+        std::memcpy(buffer, data + offset, n);
+        offset += n;
+        return static_cast<long long>(n);
+    });
+    ResultTable streamed = before;
+    IoError streamError{};
+    if (ReadResultTable(pieces, streamed, streamError) != loaded ||
+        std::memcmp(&streamed, &table, sizeof table) != 0 || (!loaded && streamError != error)) {
+        std::abort();
+    }
+
+    if (!loaded) {
         if (std::memcmp(&table, &before, sizeof table) != 0 || IoErrorText(error) == nullptr) {
             std::abort();
         }

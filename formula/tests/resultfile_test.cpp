@@ -13,7 +13,11 @@
 #include <sstream>
 #include <string>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -125,6 +129,16 @@ TEST(ResultNumberField, LargestDoubleStillReadsBack) {
     const ReadTarget target = DoubleTarget(back);
     ASSERT_EQ(ReadFreeFormText(field, &target, 1), ReadStatus::Ok);
     EXPECT_EQ(ResultNumberField(back), field);
+}
+
+// The process's peak memory so far; 0 where it cannot be had.
+long PeakMemoryKiB() {
+#ifdef _WIN32
+    return 0;
+#else
+    rusage usage{};
+    return ::getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_maxrss : 0;
+#endif
 }
 
 class ResultFileTest : public ::testing::Test {
@@ -361,6 +375,19 @@ TEST_F(ResultFileOnDisk, SavingOverAFolderFails) {
 TEST_F(ResultFileOnDisk, LoadFailuresLeaveTheTable) {
     fs::create_directory(dir_ / "folder.dat");
     PutFile(PathOf("short.dat"), Lines("1 2", 99));
+    PutFile(PathOf("zerobyte.dat"),
+            Lines("1 2", 5) + std::string("3 4\0\r\n", 6) + Lines("1 2", 94));
+    std::string bytes;
+    for (int i = 0; i < 4096; ++i) {
+        bytes += static_cast<char>(i * 7);
+    }
+    PutFile(PathOf("binary.dat"), bytes);
+    // No line end and no NUL for far longer than any record.
+    std::string oneLine = "1 2\r\n";
+    for (int i = 0; i < 100000; ++i) {
+        oneLine += static_cast<char>(' ' + i % 90);
+    }
+    PutFile(PathOf("oneline.dat"), oneLine);
     struct Case {
         std::string name;
         IoError error;
@@ -370,6 +397,9 @@ TEST_F(ResultFileOnDisk, LoadFailuresLeaveTheTable) {
         {"nofolder/absent.dat", IoError::FileNotFound, "file not found"},
         {"folder.dat", IoError::OpenFailure, "open failure"},
         {"short.dat", IoError::EndOfFile, "end-of-file during read"},
+        {"zerobyte.dat", IoError::SyntaxError, "list-directed I/O syntax error"},
+        {"binary.dat", IoError::SyntaxError, "list-directed I/O syntax error"},
+        {"oneline.dat", IoError::InputRecordTooLong, "input record too long"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -381,6 +411,61 @@ TEST_F(ResultFileOnDisk, LoadFailuresLeaveTheTable) {
         EXPECT_STREQ(IoErrorText(error), c.text);
         EXPECT_TRUE(SameBits(table, before));
     }
+}
+
+TEST_F(ResultFileOnDisk, HugeFileLoadsItsFirstLinesOnly) {
+    // 200 lines of one number each make the 100 points; then a few hundred MB that the
+    // reads never reach: more lines, and a hole of NUL bytes that is no text.
+    const std::string path = PathOf("huge.dat");
+    std::string head;
+    for (int i = 0; i < POINT_COUNT; ++i) {
+        head += std::to_string(i) + ".5\r\n" + std::to_string(-i) + "\n";
+    }
+    PutFile(path, head + Lines("7 8", 1000) + "not a number\r\n");
+    fs::resize_file(path, 400u << 20);
+    ResultTable table = TableOf(3, 4);
+    IoError error{};
+    const long before = PeakMemoryKiB();
+    ASSERT_TRUE(ReadResultFile(path, table, error)) << IoErrorText(error);
+    EXPECT_LT(PeakMemoryKiB() - before, 32 * 1024) << "the load took memory for the whole file";
+    for (int i = 0; i < POINT_COUNT; ++i) {
+        EXPECT_EQ(table.xValues[i], i + 0.5);
+        EXPECT_EQ(table.yValues[i], -i);
+    }
+}
+
+TEST_F(ResultFileOnDisk, FailedWriteReportsItAndKeepsTheOldFile) {
+#ifdef _WIN32
+    // Another program holds the target open without sharing: it cannot be replaced.
+    const std::string path = PathOf("held.dat");
+    PutFile(path, "old content\r\n");
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    IoError error{};
+    const bool saved = WriteResultFile(path, TableOf(1, 2), error);
+    CloseHandle(held);
+#else
+    // A limit on the file size stands in for a full disk: the open succeeds, the write fails.
+    const std::string path = PathOf("full.dat");
+    PutFile(path, "old content\r\n");
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit small = before;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    IoError error{};
+    const bool saved = WriteResultFile(path, TableOf(1, 2), error);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+#endif
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(error, IoError::WriteError);
+    EXPECT_EQ(IoErrorReport(error, RESULT_FILE_UNIT, "x.dat"),
+              "severe (38): error during write, unit 7, file x.dat");
+    EXPECT_EQ(FileContent(path), "old content\r\n");
+    EXPECT_EQ(Names(), std::set<std::string>{fs::path(path).filename().string()});
 }
 
 #ifndef _WIN32

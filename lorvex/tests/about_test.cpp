@@ -1,60 +1,10 @@
-// The About dialog, its version block and the centring of a window over its owner.
+// The About dialog of Lorvex and its version block.
 #include <windows.h>
 
 #include "about.h"
 #include "lorvex_fixture.h"
 
 namespace {
-
-TEST(CenteredCoordinate, CentresTruncatesAndKeepsOnScreen) {
-    struct {
-        int overStart, overSize, size, screen, expected;
-    } const cases[] = {
-        {600, 400, 300, 1024, 650},   // owner (600, 500)-(1000, 760), dialog 300 x 200: x
-        {500, 260, 200, 768, 530},    // and y
-        {900, 200, 300, 1024, 724},   // 850 runs off the right edge
-        {600, 200, 200, 768, 568},    // 600 runs off the bottom
-        {100, 195, 300, 1024, 48},    // -105 / 2 truncates to -52
-        {10, 100, 300, 1024, 0},      // left of the screen
-        {-400, 100, 50, 1024, 0},     //
-        {100, 1200, 1100, 1024, -76}, // wider than the screen: ends at screen - size
-        {0, 1024, 1024, 1024, 0},     // exactly the screen
-        {-300, 50, 1100, 1024, 0},    // negative first: the right edge is not tested
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CenteredCoordinate(c.overStart, c.overSize, c.size, c.screen), c.expected)
-            << c.overStart << " " << c.overSize << " " << c.size << " " << c.screen;
-}
-
-TEST_F(LorvexMain, CenterWindowOverMovesWithinTheScreen) {
-    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
-    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
-    HWND over =
-        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, hInst, nullptr);
-    HWND box =
-        CreateWindowExA(0, "STATIC", "", WS_POPUP, 5, 5, 300, 200, over, nullptr, hInst, nullptr);
-    struct {
-        RECT owner;
-        POINT expected;
-    } const cases[] = {
-        {{600, 500, 1000, 760}, {650, 530}},
-        {{900, 600, 1100, 800}, {724, 568}},
-        {{-200, -300, 0, 0}, {0, 0}},
-    };
-    for (const auto& c : cases) {
-        MoveWindow(over, c.owner.left, c.owner.top, c.owner.right - c.owner.left,
-                   c.owner.bottom - c.owner.top, FALSE);
-        CenterWindowOver(box, over);
-        RECT r;
-        GetWindowRect(box, &r);
-        EXPECT_EQ(r.left, c.expected.x);
-        EXPECT_EQ(r.top, c.expected.y);
-        EXPECT_EQ(r.right - r.left, 300); // the size stays
-        EXPECT_EQ(r.bottom - r.top, 200);
-    }
-    DestroyWindow(box);
-    DestroyWindow(over);
-}
 
 TEST(VersionBlock, HoldsTheValuesAndQueryVersionStringFindsThem) {
     char path[MAX_PATH];

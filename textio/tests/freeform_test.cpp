@@ -2,6 +2,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ const char* Name(ReadStatus s) {
     case ReadStatus::SyntaxError: return "SyntaxError";
     case ReadStatus::EndOfInput: return "EndOfInput";
     case ReadStatus::ConversionError: return "ConversionError";
+    case ReadStatus::RecordTooLong: return "RecordTooLong";
+    case ReadStatus::ReadFailure: return "ReadFailure";
     }
     return "?";
 }
@@ -144,10 +147,17 @@ TEST(FreeForm, SyntaxErrors) {
         EXPECT_STREQ(Name(s), Name(ReadStatus::SyntaxError));
         EXPECT_EQ(in.next, 1u); // the failing record is used up
     }
-    // A NUL inside a value, also right after digits.
-    Check({std::string("5\0", 2), 1, ReadStatus::SyntaxError, {kOld}, 1});
-    Check({std::string("5 \0", 3), 2, ReadStatus::SyntaxError, {5, kOld}, 1});
-    Check({std::string("5 \0", 3), 1, ReadStatus::Ok, {5}, 1});
+    // A NUL inside a dialog text, also right after digits, where a value is needed.
+    double v[2] = {kOld, kOld};
+    const ReadTarget t2[] = {DoubleTarget(v[0]), DoubleTarget(v[1])};
+    EXPECT_EQ(ReadFreeFormText(std::string("5\0", 2), t2, 1), ReadStatus::SyntaxError);
+    EXPECT_EQ(ReadFreeFormText(std::string("5 \0", 3), t2, 2), ReadStatus::SyntaxError);
+    EXPECT_EQ(v[0], 5);
+    EXPECT_EQ(ReadFreeFormText(std::string("6 \0", 3), t2, 1), ReadStatus::Ok);
+    EXPECT_EQ(v[0], 6);
+    // A record of a file with a NUL byte anywhere is no text: the read that takes it fails.
+    Check({std::string("5 \0", 3), 1, ReadStatus::SyntaxError, {kOld}, 0});
+    Check({std::string("5\n\0 6\n", 7), 2, ReadStatus::SyntaxError, {5, kOld}, 1});
     // The earlier target keeps what was read before the error.
     Check({"1 NaN", 2, ReadStatus::SyntaxError, {1, kOld}, 1});
     Check({"1\nInfinity", 2, ReadStatus::SyntaxError, {1, kOld}, 2});
@@ -285,16 +295,90 @@ TEST(FreeFormText, DialogFields) {
     }
 }
 
+std::vector<std::string> AllRecords(RecordReader& in, RecordStatus& end) {
+    std::vector<std::string> records;
+    std::string r;
+    while ((end = in.fetch(r)) == RecordStatus::Ok) {
+        records.push_back(r);
+    }
+    return records;
+}
+
 TEST(RecordsFromText, SplitsAtLineFeeds) {
     using V = std::vector<std::string>;
-    EXPECT_EQ(RecordsFromText("").records, V{});
-    EXPECT_EQ(RecordsFromText("a").records, V{"a"});
-    EXPECT_EQ(RecordsFromText("\n").records, V{""});
-    EXPECT_EQ(RecordsFromText("a\r\nb\r\n").records, (V{"a", "b"}));
-    EXPECT_EQ(RecordsFromText("a\n\nb").records, (V{"a", "", "b"}));
-    EXPECT_EQ(RecordsFromText("a\r").records, V{"a"});
-    EXPECT_EQ(RecordsFromText("a\rb\n").records, V{"a\rb"});
-    EXPECT_EQ(RecordsFromText("a\n").next, 0u);
+    const std::string longest(MAX_RECORD_LENGTH, '7');
+    struct Case {
+        std::string text;
+        V records;
+        RecordStatus end;
+    } cases[] = {
+        {"", V{}, RecordStatus::End},
+        {"a", V{"a"}, RecordStatus::End},
+        {"\n", V{""}, RecordStatus::End},
+        {"a\r\nb\r\n", V{"a", "b"}, RecordStatus::End},
+        {"a\n\nb", V{"a", "", "b"}, RecordStatus::End},
+        {"a\r", V{"a"}, RecordStatus::End},
+        {"a\rb\n", V{"a\rb"}, RecordStatus::End},
+        {longest + "\r\n" + longest, V{longest, longest}, RecordStatus::End},
+        {"a\n" + longest + "8\r\nb\n", V{"a"}, RecordStatus::TooLong},
+        {"a\n" + longest + "8", V{"a"}, RecordStatus::TooLong},
+        {"a\n" + std::string(5000000, 'x') + "\n", V{"a"}, RecordStatus::TooLong},
+        {std::string("a\nb\0c\nd\n", 9), V{"a"}, RecordStatus::NotText},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 20));
+        RecordReader in = RecordsFromText(c.text);
+        RecordStatus end = RecordStatus::Ok;
+        EXPECT_EQ(AllRecords(in, end), c.records);
+        EXPECT_EQ(end, c.end);
+        std::string r;
+        EXPECT_EQ(in.fetch(r), c.end) << "the end stays";
+    }
+}
+
+TEST(RecordsFromStream, ReadsOnlyWhatTheReadsTake) {
+    // An endless stream of records: the reads must finish without looking beyond.
+    const std::string line = "1.5 -2\r\n";
+    long long served = 0;
+    RecordReader in = RecordsFromStream([&](char* buffer, std::size_t size) -> long long {
+        for (std::size_t i = 0; i < size; ++i) {
+            buffer[i] = line[(served + i) % line.size()];
+        }
+        served += size;
+        return static_cast<long long>(size);
+    });
+    double x = 0, y = 0;
+    const ReadTarget t[] = {DoubleTarget(x), DoubleTarget(y)};
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_EQ(ReadFreeForm(in, t, 2), ReadStatus::Ok);
+    }
+    EXPECT_EQ(x, 1.5);
+    EXPECT_EQ(y, -2);
+    EXPECT_EQ(in.next, 100u);
+    EXPECT_LE(served, 65536);
+}
+
+TEST(RecordsFromStream, FailuresOfTheInputEndTheRead) {
+    // A stream that fails after its first records, and one whose record is too long.
+    int calls = 0;
+    RecordReader failing = RecordsFromStream([&](char* buffer, std::size_t) -> long long {
+        if (calls++ > 0) {
+            return -1;
+        }
+        std::memcpy(buffer, "1 2\n3", 5);
+        return 5;
+    });
+    double x = 0, y = 0;
+    const ReadTarget t[] = {DoubleTarget(x), DoubleTarget(y)};
+    EXPECT_EQ(ReadFreeForm(failing, t, 2), ReadStatus::Ok);
+    EXPECT_EQ(ReadFreeForm(failing, t, 2), ReadStatus::ReadFailure);
+    EXPECT_EQ(x, 1);
+    EXPECT_EQ(ReadFreeForm(failing, t, 0), ReadStatus::ReadFailure);
+
+    RecordReader tooLong = RecordsFromText("4\n" + std::string(MAX_RECORD_LENGTH + 1, '5'));
+    EXPECT_EQ(ReadFreeForm(tooLong, t, 2), ReadStatus::RecordTooLong);
+    EXPECT_EQ(x, 4);
+    EXPECT_EQ(tooLong.next, 1u);
 }
 
 } // namespace

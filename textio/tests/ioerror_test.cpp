@@ -19,6 +19,9 @@ TEST(IoError, NumbersAndTexts) {
         {IoError::InsufficientMemory, 41, "insufficient virtual memory"},
         {IoError::PermissionDenied, 9, "permission to access file denied"},
         {IoError::WriteReadOnly, 47, "write to READONLY file"},
+        {IoError::InputRecordTooLong, 22, "input record too long"},
+        {IoError::ReadError, 39, "error during read"},
+        {IoError::WriteError, 38, "error during write"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IoErrorNumber(c.e), c.number);
@@ -39,6 +42,8 @@ TEST(IoError, FromReadStatus) {
     EXPECT_EQ(IoErrorFromStatus(ReadStatus::SyntaxError), IoError::SyntaxError);
     EXPECT_EQ(IoErrorFromStatus(ReadStatus::EndOfInput), IoError::EndOfFile);
     EXPECT_EQ(IoErrorFromStatus(ReadStatus::ConversionError), IoError::ConversionError);
+    EXPECT_EQ(IoErrorFromStatus(ReadStatus::RecordTooLong), IoError::InputRecordTooLong);
+    EXPECT_EQ(IoErrorFromStatus(ReadStatus::ReadFailure), IoError::ReadError);
 }
 
 } // namespace

@@ -1,15 +1,6 @@
 // Centring a window over another within the screen.
 #include "about.h"
 
-int CenteredCoordinate(int overStart, int overSize, int size, int screen) {
-    int pos = overStart + (overSize - size) / 2; // C++ division truncates toward zero
-    if (pos < 0)
-        pos = 0;
-    else if (pos + size > screen)
-        pos = screen - size; // negative for a window larger than the screen
-    return pos;
-}
-
 void CenterWindowOver(HWND window, HWND over) {
     RECT w, o;
     GetWindowRect(window, &w);

@@ -1,10 +1,12 @@
-// The About dialog and the centring of a window over its owner. Linked by Lorvex and
-// LorvexMDI; each program defines hInst (its WinMain's instance) and its own ABOUTDLG.
+// The About dialog and the centring of a window over its owner, for any program: the
+// dialog reads the version block of the module that holds its template, and the template
+// comes from aboutdlg.rc.
 #pragma once
 
 #include <windows.h>
 
-extern HINSTANCE hInst;
+#include "about_ids.h"
+#include "centering.h"
 
 // Query path of a value in the string table of language 0x0409, code page 1252.
 constexpr char VERSION_PATH_PREFIX[] = "\\StringFileInfo\\040904E4\\";
@@ -26,8 +28,3 @@ int QueryVersionString(void* versionBlock, const char* queryPath, char* valueBuf
 // Moves window so that it is centred over `over` and kept on the screen, without changing
 // its size or Z order.
 void CenterWindowOver(HWND window, HWND over);
-
-// One coordinate of the centred position: the start of an extent `size` centred over
-// [overStart, overStart + overSize), the offset truncated toward zero, then moved to 0 when
-// negative, or else back inside a screen of `screen` pixels.
-int CenteredCoordinate(int overStart, int overSize, int size, int screen);

@@ -1,4 +1,4 @@
-#include "runerror_win.h"
+#include "runerror_box.h"
 
 #include <windows.h>
 

@@ -4,8 +4,6 @@
 
 #include <cstring>
 
-#include "resource.h"
-
 HFONT hAboutFont = nullptr;
 char modulePath[VERSION_TEXT_LENGTH];
 char labelText[VERSION_TEXT_LENGTH];
@@ -31,7 +29,9 @@ namespace {
 
 // Replaces the labels that name a version value by that value.
 void ShowVersionValues(HWND hDlg) {
-    GetModuleFileNameA(hInst, modulePath, VERSION_TEXT_LENGTH);
+    // The module the dialog was created from: the program's own file.
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hDlg, GWLP_HINSTANCE));
+    GetModuleFileNameA(instance, modulePath, VERSION_TEXT_LENGTH);
     DWORD handle = 0;
     DWORD size = GetFileVersionInfoSizeA(modulePath, &handle);
     if (size == 0)

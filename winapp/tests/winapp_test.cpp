@@ -1,0 +1,152 @@
+// The shared Windows pieces in a program that has nothing of Lorvex: the About dialog with
+// the LorvexMDI template, the centring of a window, and the message loop's accelerators.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <utility>
+
+#include "about.h"
+#include "msgloop.h"
+#include "wintest.h"
+
+namespace {
+
+HINSTANCE Instance() {
+    return GetModuleHandleA(nullptr);
+}
+
+TEST(CenterWindowOver, MovesWithinTheScreen) {
+    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 1024);
+    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 768);
+    HWND over = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                Instance(), nullptr);
+    HWND box = CreateWindowExA(0, "STATIC", "", WS_POPUP, 5, 5, 300, 200, over, nullptr, Instance(),
+                               nullptr);
+    struct {
+        RECT owner;
+        POINT expected;
+    } const cases[] = {
+        {{600, 500, 1000, 760}, {650, 530}},
+        {{900, 600, 1100, 800}, {724, 568}},
+        {{-200, -300, 0, 0}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        MoveWindow(over, c.owner.left, c.owner.top, c.owner.right - c.owner.left,
+                   c.owner.bottom - c.owner.top, FALSE);
+        CenterWindowOver(box, over);
+        RECT r;
+        GetWindowRect(box, &r);
+        EXPECT_EQ(r.left, c.expected.x);
+        EXPECT_EQ(r.top, c.expected.y);
+        EXPECT_EQ(r.right - r.left, 300); // the size stays
+        EXPECT_EQ(r.bottom - r.top, 200);
+    }
+    DestroyWindow(box);
+    DestroyWindow(over);
+}
+
+HFONT ItemFont(HWND dlg, int id) {
+    return reinterpret_cast<HFONT>(SendDlgItemMessageA(dlg, id, WM_GETFONT, 0, 0));
+}
+
+TEST(AboutDialog, ShowsTheVersionValuesItsLabelsNameInTheSmallFont) {
+    HWND owner = CreateWindowExA(0, "STATIC", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 250,
+                                 500, 300, nullptr, nullptr, Instance(), nullptr);
+    ASSERT_NE(owner, nullptr);
+    INT_PTR result = 0;
+    bool checked = false;
+    bool ran = RunModal(
+        [&] { result = DialogBoxParamA(Instance(), "AboutDlg", owner, AboutDlgProc, 0); },
+        {{DialogTitled("About LorvexMDI"), [&](HWND dlg) {
+              checked = true;
+              RECT d, o;
+              GetWindowRect(dlg, &d);
+              GetWindowRect(owner, &o);
+              EXPECT_EQ(d.left,
+                        CenteredCoordinate(o.left, o.right - o.left, d.right - d.left, 1024));
+              EXPECT_EQ(d.top, CenteredCoordinate(o.top, o.bottom - o.top, d.bottom - d.top, 768));
+              ASSERT_NE(hAboutFont, nullptr);
+              const std::pair<int, const char*> replaced[] = {
+                  {IDC_VERSION_FIRST, "Quenta Lernprogramme"},
+                  {IDC_VERSION_2, "LorvexMDI Application"},
+                  {IDC_VERSION_3, "1.0"},
+              };
+              for (const auto& [id, text] : replaced) {
+                  EXPECT_EQ(ItemText(dlg, id), text) << id;
+                  EXPECT_EQ(ItemFont(dlg, id), hAboutFont) << id;
+              }
+              // The sign makes the text name no value: it stays, in the dialog's font.
+              EXPECT_EQ(ItemText(dlg, IDC_ABOUT_NOTICE), "LegalCopyright \xA9");
+              EXPECT_NE(ItemFont(dlg, IDC_ABOUT_NOTICE), hAboutFont);
+              // An empty value: either found (empty, small font) or not (the name stays).
+              std::string trademarks = ItemText(dlg, IDC_VERSION_LAST);
+              if (ItemFont(dlg, IDC_VERSION_LAST) == hAboutFont)
+                  EXPECT_EQ(trademarks, "");
+              else
+                  EXPECT_EQ(trademarks, "LegalTrademarks");
+              EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDOK));
+              SaveWindowPng(dlg, "winapp_about_lorvexmdi");
+              TypeKey(VK_ESCAPE);
+          }}});
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(hAboutFont, nullptr); // deleted with the dialog
+    DestroyWindow(owner);
+}
+
+// The loop's windows note which window got which command and key.
+std::map<HWND, std::pair<int, int>> seen; // commands, key-downs
+
+LRESULT CALLBACK NotingWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && LOWORD(wParam) == 77)
+        ++seen[hwnd].first;
+    else if (message == WM_KEYDOWN)
+        ++seen[hwnd].second;
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST(RunMessageLoop, TranslatesAcceleratorsForTheGivenWindowOrTheAddressee) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = NotingWndProc;
+    wc.hInstance = Instance();
+    wc.lpszClassName = "WinappNoting";
+    ASSERT_NE(RegisterClassA(&wc), 0);
+    HWND first = CreateWindowExA(0, "WinappNoting", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 Instance(), nullptr);
+    HWND second = CreateWindowExA(0, "WinappNoting", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  Instance(), nullptr);
+    ACCEL entry{FVIRTKEY, VK_F2, 77};
+    HACCEL accel = CreateAcceleratorTableA(&entry, 1);
+    ASSERT_NE(accel, nullptr);
+
+    struct {
+        const char* name;
+        HACCEL accel;
+        HWND accelWindow;
+        WORD key;
+        std::pair<int, int> first, second;
+    } const cases[] = {
+        {"to the given window", accel, first, VK_F2, {1, 0}, {0, 0}},
+        {"to the addressee", accel, nullptr, VK_F2, {0, 0}, {1, 0}},
+        {"other key dispatched", accel, first, VK_F3, {0, 0}, {0, 1}},
+        {"no table", nullptr, nullptr, VK_F2, {0, 0}, {0, 1}},
+    };
+    int code = 40;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        seen.clear();
+        PostMessageA(second, WM_KEYDOWN, c.key, 1);
+        PostQuitMessage(++code); // comes once the queue holds nothing else
+        EXPECT_EQ(RunMessageLoop(c.accel, c.accelWindow), code);
+        EXPECT_EQ(seen[first], c.first);
+        EXPECT_EQ(seen[second], c.second);
+    }
+    DestroyAcceleratorTable(accel);
+    DestroyWindow(first);
+    DestroyWindow(second);
+}
+
+} // namespace
