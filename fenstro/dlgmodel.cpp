@@ -9,6 +9,13 @@ bool IsList(const DlgControl& c) {
     return c.kind == DlgKind::ComboBox || c.kind == DlgKind::ListBox;
 }
 
+// Item index (from 1) of a combo or list box; NULL when there is no such item.
+std::string* Item(DlgControl& c, std::int32_t index) {
+    if (!IsList(c) || index < 1 || index > static_cast<std::int32_t>(c.items.size()))
+        return nullptr;
+    return &c.items[static_cast<std::size_t>(index - 1)];
+}
+
 constexpr std::uint32_t cbsTypeMask = 0x3;
 constexpr std::uint32_t cbsDropDownList = 0x3;
 
@@ -31,9 +38,10 @@ bool ModelSetText(std::vector<DlgControl>& controls, std::int32_t id, const std:
     if (!c)
         return false;
     if (IsList(*c) && index >= 1) {
-        if (index > static_cast<std::int32_t>(c->items.size()))
+        std::string* item = Item(*c, index);
+        if (!item)
             return false;
-        c->items[index - 1] = text;
+        *item = text;
         if (!ComboHasEdit(*c) && c->current == index)
             c->text = text;
         return true;
@@ -107,10 +115,10 @@ bool ModelGetText(std::vector<DlgControl>& controls, std::int32_t id, std::strin
     if (!c)
         return false;
     if (IsList(*c) && index >= 1) {
-        if (index > static_cast<std::int32_t>(c->items.size()))
-            return false;
-        text = c->items[index - 1];
-        return true;
+        std::string* item = Item(*c, index);
+        if (item)
+            text = *item;
+        return item != nullptr;
     }
     if (index != DLG_INDEX_NONE && index != DLG_INDEX_CURRENT)
         return false;

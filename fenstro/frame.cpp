@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include "msgloop.h"
+
 HINSTANCE fenInstance = nullptr;
 HWND fenFrame = nullptr;
 HWND fenClient = nullptr;
@@ -208,17 +210,7 @@ void FenstroStartProgram() {
 }
 
 int FenstroMessageLoop() {
-    MSG msg{};
-    BOOL r;
-    while ((r = GetMessageA(&msg, nullptr, 0, 0)) != 0) {
-        if (r == -1)
-            continue;
-        if (fenClient && TranslateMDISysAccel(fenClient, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    return RunMessageLoop(nullptr, nullptr, fenClient);
 }
 
 int FenstroMain(HINSTANCE instance, int showCommand) {

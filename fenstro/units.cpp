@@ -7,7 +7,7 @@
 #include <cstring>
 #include <map>
 
-#include "runerror_win.h"
+#include "runerror_box.h"
 
 namespace {
 
