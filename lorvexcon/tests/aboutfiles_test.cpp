@@ -1,0 +1,280 @@
+// The About dialog, and loading and saving result files through the real file dialogs, also
+// across the two editions of the program.
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "lorvexcon_fixture.h"
+#include "resultfile.h"
+
+namespace {
+
+const char* const LOAD_TITLE = "W\xE4hle zu ladende Ergebnisdatei";
+const char* const SAVE_TITLE = "W\xE4hle Dateinamen zum Speichern der Ergebnisse";
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void WriteAll(const std::string& path, const std::string& content) {
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f << content;
+}
+
+// A table no start-up state holds.
+ResultTable SampleTable() {
+    ResultTable t;
+    for (int i = 0; i < POINT_COUNT; ++i) {
+        t.xValues[i] = -3 + i * 0.0625;
+        t.yValues[i] = std::sin(i * 0.3) * 1000;
+    }
+    return t;
+}
+
+bool SameTable(const ResultTable& a, const ResultTable& b) {
+    for (int i = 0; i < POINT_COUNT; ++i)
+        if (ResultNumberField(a.xValues[i]) != ResultNumberField(b.xValues[i]) ||
+            ResultNumberField(a.yValues[i]) != ResultNumberField(b.yValues[i]))
+            return false;
+    return true;
+}
+
+// The question of the save dialog before it replaces a file.
+std::function<HWND()> OverwritePrompt(HWND* saveDialog) {
+    return [saveDialog]() -> HWND {
+        HWND w = FindThreadDialog();
+        return w != nullptr && w != *saveDialog && GetWindow(w, GW_OWNER) == *saveDialog ? w
+                                                                                         : nullptr;
+    };
+}
+
+class Files : public LorvexCon {
+  protected:
+    std::string dir, other;
+    char oldDir[MAX_PATH] = "";
+
+    void SetUp() override {
+        LorvexCon::SetUp();
+        GetCurrentDirectoryA(sizeof oldDir, oldDir);
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        const std::string stamp =
+            std::to_string(GetCurrentProcessId()) + "_" + std::to_string(GetTickCount());
+        dir = std::string(temp) + "lorvexcon_files_" + stamp;
+        // The current folder is another one: the files must not depend on it.
+        other = std::string(temp) + "lorvexcon_cwd_" + stamp;
+        CreateDirectoryA(dir.c_str(), nullptr);
+        CreateDirectoryA(other.c_str(), nullptr);
+        SetCurrentDirectoryA(other.c_str());
+    }
+    void TearDown() override {
+        SetCurrentDirectoryA(oldDir);
+        for (const std::string& d : {dir, other}) {
+            WIN32_FIND_DATAA fd;
+            HANDLE h = FindFirstFileA((d + "\\*").c_str(), &fd);
+            if (h != INVALID_HANDLE_VALUE) {
+                do {
+                    std::string p = d + "\\" + fd.cFileName;
+                    SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
+                    DeleteFileA(p.c_str());
+                } while (FindNextFileA(h, &fd));
+                FindClose(h);
+            }
+            RemoveDirectoryA(d.c_str());
+        }
+        LorvexCon::TearDown();
+    }
+    std::string Path(const char* name) { return dir + "\\" + name; }
+    bool Load(const std::string& path, std::vector<ModalStep> after = {}) {
+        return RunModal([] { ChooseMenuItem(1, 1); },
+                        Then(ChooseFileSteps(LOAD_TITLE, path), after));
+    }
+    bool Save(const std::string& path, std::vector<ModalStep> after = {}) {
+        return RunModal([] { ChooseMenuItem(1, 2); },
+                        Then(ChooseFileSteps(SAVE_TITLE, path), after));
+    }
+};
+
+} // namespace
+
+TEST_F(LorvexCon, AboutEndsOnOkAndEnterOnly) {
+    for (bool enter : {false, true}) {
+        SCOPED_TRACE(enter);
+        bool stayed = false;
+        ASSERT_TRUE(RunModal([] { ChooseMenuItem(3, 3); },
+                             {{DialogTitled("About Lorvex"), [&](HWND dlg) {
+                                   EXPECT_EQ(ItemText(dlg, 1001), "GUI Programmierung mit Quenta");
+                                   EXPECT_NE(ItemText(dlg, IDC_ABOUT_NOTICE), "");
+                                   PumpFor(100);
+                                   if (!enter)
+                                       SaveWindowPng(dlg, "lorvexcon_about");
+                                   // Esc and the close box as the dialog manager sends them.
+                                   SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+                                   SendMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+                                   PumpFor(50);
+                                   stayed = IsWindowVisible(dlg) != FALSE;
+                                   if (enter) {
+                                       ActivateWindow(dlg);
+                                       TypeKey(VK_RETURN);
+                                   } else {
+                                       PressButton(dlg, IDOK);
+                                   }
+                               }}}));
+        EXPECT_TRUE(stayed);
+        EXPECT_EQ(FindThreadDialog("About Lorvex"), nullptr);
+        EXPECT_EQ(dlgAbout.state, nullptr); // released
+    }
+}
+
+TEST_F(Files, RecordOwnedByTheResultsWindowAndFlagsPerDialog) {
+    for (bool saving : {false, true}) {
+        memset(&ofn, 0x55, sizeof ofn);
+        InitOpenFileName("T", saving);
+#ifdef _WIN64
+        EXPECT_EQ(ofn.lStructSize, 136u);
+#else
+        EXPECT_EQ(ofn.lStructSize, 76u);
+#endif
+        EXPECT_EQ(ofn.hwndOwner, GetWindowHandle(RESULTS_WINDOW_UNIT));
+        EXPECT_EQ(std::string(ofn.lpstrFilter, 48),
+                  std::string("Lorvex Ergebnis Dateien\0*.dat\0Alle Dateien\0*.*\0\0", 48));
+        EXPECT_EQ(ofn.nFilterIndex, 1u);
+        EXPECT_STREQ(ofn.lpstrTitle, "T");
+        EXPECT_STREQ(ofn.lpstrDefExt, "dat");
+        EXPECT_EQ(ofn.Flags, saving ? static_cast<DWORD>(OFN_LONGNAMES | OFN_OVERWRITEPROMPT)
+                                    : static_cast<DWORD>(OFN_LONGNAMES | OFN_FILEMUSTEXIST));
+        EXPECT_EQ(ofn.lpfnHook, nullptr);
+        EXPECT_EQ(ofn.lpstrInitialDir, nullptr);
+    }
+}
+
+TEST_F(Files, SaveCreatesAFileThatLoadsBackAndAsksBeforeReplacing) {
+    std::string name;
+    resultTable = SampleTable();
+    ShowResults(); // "&Speichern" is grayed until a table was shown
+    // The first dialog offers the model's name.
+    ASSERT_TRUE(
+        RunModal([] { ChooseMenuItem(1, 2); }, {{ReadyFileDialog(SAVE_TITLE), [&](HWND dlg) {
+                                                     name = WindowText(FileDialogNameControl(dlg));
+                                                     SaveWindowPng(dlg, "lorvexcon_save_dialog");
+                                                     PressButton(dlg, IDCANCEL);
+                                                 }}}));
+    EXPECT_EQ(name.substr(0, 19), "Lorvex_Ergebnis.dat");
+    const std::string path = Path("neu.dat");
+    ASSERT_TRUE(Save(path));
+    EXPECT_EQ(ReadAll(path), ResultFileContent(resultTable));
+    EXPECT_EQ(UnitLines(DEFAULT_OUTPUT_UNIT).size(), 0u);
+
+    // Replacing asks; "No" keeps the file.
+    resultTable = ResultTable{};
+    HWND saveDialog = nullptr;
+    ASSERT_TRUE(
+        RunModal([] { ChooseMenuItem(1, 2); },
+                 Then(ChooseFileSteps(SAVE_TITLE, path, &saveDialog),
+                      {{OverwritePrompt(&saveDialog), [](HWND q) { PressButton(q, IDNO); }},
+                       {DialogTitled(SAVE_TITLE), [](HWND d) { PressButton(d, IDCANCEL); }}})));
+    EXPECT_EQ(ReadAll(path), ResultFileContent(SampleTable()));
+
+    // Loading appends the table and enables saving; twice gives the same 100 lines twice.
+    const std::size_t before = UnitLineCount(RESULTS_WINDOW_UNIT);
+    ASSERT_TRUE(Load(path));
+    ASSERT_TRUE(Load(path));
+    EXPECT_TRUE(SameTable(resultTable, SampleTable()));
+    std::vector<std::string> lines = UnitLines(RESULTS_WINDOW_UNIT);
+    ASSERT_GE(lines.size(), before + 200 - 1);
+    EXPECT_EQ(lines[lines.size() - 1], lines[lines.size() - 101]);
+    EXPECT_EQ(lines.back(),
+              ResultRecord(resultTable.xValues[99], resultTable.yValues[99]).substr(1));
+    EXPECT_FALSE(MenuItemGrayed(GetSubMenu(GetMenu(FenstroFrame()), 0), 1));
+}
+
+TEST_F(Files, ABadFileIsReportedAndTheProgramGoesOn) {
+    struct Case {
+        const char* name;
+        std::string content;
+        const char* report; // the start of the report
+    };
+    std::string shortFile = ResultFileContent(SampleTable()).substr(0, 50 * RESULT_RECORD_LENGTH);
+    std::string badFile = ResultFileContent(SampleTable());
+    badFile.replace(10 * RESULT_RECORD_LENGTH, 3, "abc");
+    const Case cases[] = {
+        {"short.dat", shortFile, "severe (24): end-of-file during read, unit 7, file "},
+        {"bad.dat", badFile, "severe (59): list-directed I/O syntax error, unit 7, file "},
+    };
+    ShowResults();
+    const ResultTable shown = resultTable;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = Path(c.name);
+        WriteAll(path, c.content);
+        const std::size_t lines = UnitLineCount(RESULTS_WINDOW_UNIT);
+        BoxSeen seen;
+        ASSERT_TRUE(Load(path, {BoxStep("LorvexCon", &seen, "lorvexcon_load_error")}));
+        ASSERT_TRUE(seen.shown);
+        EXPECT_EQ(seen.text, std::string(c.report) + path);
+        EXPECT_EQ(seen.owner, nullptr);
+        EXPECT_EQ(memcmp(&resultTable, &shown, sizeof shown), 0);
+        EXPECT_EQ(UnitLineCount(RESULTS_WINDOW_UNIT), lines);
+        EXPECT_TRUE(IsWindow(FenstroFrame()));
+    }
+    // A failed save leaves the old file: a read-only file is refused.
+    const std::string locked = Path("locked.dat");
+    WriteAll(locked, "old");
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    BoxSeen seen;
+    HWND saveDialog = nullptr;
+    ASSERT_TRUE(
+        RunModal([] { ChooseMenuItem(1, 2); },
+                 Then(ChooseFileSteps(SAVE_TITLE, locked, &saveDialog),
+                      {{OverwritePrompt(&saveDialog), [](HWND q) { PressButton(q, IDYES); }},
+                       BoxStep("LorvexCon", &seen)})));
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.text.substr(0, 8), "severe (");
+    EXPECT_NE(seen.text.find(locked), std::string::npos) << seen.text;
+    EXPECT_EQ(ReadAll(locked), "old");
+}
+
+TEST_F(Files, AFileSavedHereLoadsInLorvexAndTheOtherWayRound) {
+    resultTable = SampleTable();
+    ShowResults();
+    const std::string mine = Path("von_lorvexcon.dat");
+    ASSERT_TRUE(Save(mine));
+
+    // Lorvex loads it and saves it under another name.
+    StartedProgram lorvex = StartProgramUnderTest(WinePath(LORVEX_EXE), "Lorvex");
+    ASSERT_NE(lorvex.hwnd, nullptr);
+    const DWORD pid = lorvex.pi.dwProcessId;
+    auto choose = [&](UINT command, const char* title, const std::string& path) {
+        PostMessageA(lorvex.hwnd, WM_COMMAND, command, 0);
+        HWND dlg = nullptr;
+        EXPECT_TRUE(
+            PumpUntil([&] { return (dlg = FindProcessWindow(pid, "#32770", title)) != nullptr; }));
+        if (!dlg)
+            return;
+        PumpUntil([&] { return FileDialogNameControl(dlg) != nullptr; });
+        SetWindowTextA(FileDialogNameControl(dlg), path.c_str());
+        PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDOK)));
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(dlg); }));
+    };
+    const std::string theirs = Path("von_lorvex.dat");
+    choose(30002, LOAD_TITLE, mine);   // Laden
+    choose(30003, SAVE_TITLE, theirs); // Speichern
+    EXPECT_TRUE(
+        PumpUntil([&] { return GetFileAttributesA(theirs.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    PostMessageA(lorvex.hwnd, WM_CLOSE, 0, 0);
+    WaitForExit(lorvex);
+    EXPECT_EQ(ReadAll(theirs), ReadAll(mine));
+
+    // And the file Lorvex wrote loads here.
+    resultTable = ResultTable{};
+    ASSERT_TRUE(Load(theirs));
+    EXPECT_TRUE(SameTable(resultTable, SampleTable()));
+}

@@ -1,0 +1,77 @@
+// The frame placement and the texts of LorvexCon.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "confields.h"
+
+TEST(FramePlacement, ScreensOfTheUsualSizes) {
+    struct Case {
+        std::int16_t cx, cy, x, y, width, height;
+    };
+    const Case cases[] = {{1024, 768, 102, 77, 819, 614},
+                          {1366, 768, 137, 77, 1092, 614},
+                          {1920, 1080, 192, 108, 1536, 864},
+                          {800, 600, 80, 60, 640, 480}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cx);
+        FramePlacement p = FramePlacementFor(c.cx, c.cy);
+        EXPECT_EQ(p.x, c.x);
+        EXPECT_EQ(p.y, c.y);
+        EXPECT_EQ(p.width, c.width);
+        EXPECT_EQ(p.height, c.height);
+    }
+}
+
+TEST(FramePlacement, EveryScreenSideIsFourFifthsRoundedDownAndCentred) {
+    for (int side = 0; side <= 32767; ++side) {
+        const auto s = static_cast<std::int16_t>(side);
+        FramePlacement p = FramePlacementFor(s, s);
+        ASSERT_EQ(p.width, side * 4 / 5) << side;
+        ASSERT_EQ(p.height, p.width) << side;
+        ASSERT_EQ(p.x, (side - side * 4 / 5) / 2) << side;
+        ASSERT_EQ(p.y, p.x) << side;
+    }
+}
+
+TEST(ResultRecord, ColumnsOfTheVisibleLine) {
+    struct Case {
+        double x, y;
+        const char* shown; // what the window shows: the record without its first character
+    };
+    const Case cases[] = {
+        {-12, 1, "           -12.0000                 1.0000"},
+        {-12, -0.8627, "           -12.0000                -0.8627"},
+        // 20 columns filled: the first character is taken as line control.
+        {1e14, 0, "00000000000000.0000                 0.0000"},
+        {-1e13, 0, "10000000000000.0000                 0.0000"},
+        // Too wide for the field: 19 of its 20 asterisks show.
+        {1e15, 0, "*******************                 0.0000"},
+        {std::numeric_limits<double>::quiet_NaN(), -INFINITY,
+         "NaN                    -Infinity          "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        std::string r = ResultRecord(c.x, c.y);
+        ASSERT_EQ(r.size(), 43u);
+        EXPECT_EQ(r.substr(1), c.shown);
+    }
+    EXPECT_EQ(ResultRecord(1e14, 0)[0], '1');
+    EXPECT_EQ(ResultRecord(-1e13, 0)[0], '-');
+    EXPECT_EQ(ResultRecord(-12, 1)[0], ' ');
+}
+
+TEST(DialogTexts, ParameterItemAndIntegerTexts) {
+    EXPECT_EQ(ParamText(1), "           1.0000   ");
+    EXPECT_EQ(ParamText(-12), "         -12.0000   ");
+    EXPECT_EQ(ParamText(1e12), "*****************   ");
+    EXPECT_EQ(ParamText(-1e11), "*****************   ");
+    EXPECT_EQ(ParamText(999999999999.99994), "*****************   ");
+    const char* items[] = {"-5 ", "-4 ", "-3 ", "-2 ", "-1 ", " 0 ", " 1 ", " 2 ", " 3 ", " 4 "};
+    for (int k = 1; k <= M_ITEM_COUNT; ++k)
+        EXPECT_EQ(MItemText(k), items[k - 1]);
+    EXPECT_EQ(IntegerText(4), "4                   ");
+    EXPECT_EQ(IntegerText(-7), "-7                  ");
+    EXPECT_EQ(IntegerText(INT32_MIN), "-2147483648         ");
+}
