@@ -208,8 +208,15 @@ TEST_F(Files, ABadFileIsReportedAndTheProgramGoesOn) {
         {"short.dat", shortFile, "severe (24): end-of-file during read, unit 7, file "},
         {"bad.dat", badFile, "severe (59): list-directed I/O syntax error, unit 7, file "},
     };
-    ShowResults();
+    // Before any computation a good file loads and enables saving.
+    const std::string good = Path("gut.dat");
+    WriteAll(good, ResultFileContent(SampleTable()));
+    HMENU datei = GetSubMenu(GetMenu(FenstroFrame()), 0);
+    EXPECT_TRUE(MenuItemGrayed(datei, 1));
+    ASSERT_TRUE(Load(good));
+    EXPECT_FALSE(MenuItemGrayed(datei, 1));
     const ResultTable shown = resultTable;
+    EXPECT_TRUE(SameTable(shown, SampleTable()));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string path = Path(c.name);
