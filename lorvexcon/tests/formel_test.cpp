@@ -176,9 +176,11 @@ TEST_F(FormelCS, ValuesThatTheDialogCannotShowAsTheyAre) {
     // The sign -1: next time neither button is marked, and OK keeps -1.
     // An m outside the items: no item selected and no text until one is picked or typed.
     // A value shown as asterisks cannot be read back.
+    // A value with more decimals comes back rounded to the 4 shown.
     formulaModel.s = -1;
     formulaModel.m = 7;
     formulaModel.a = 1e12;
+    formulaModel.b = 1.23456;
     Run([](HWND dlg) {
         EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_PLUS), BST_UNCHECKED);
         EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_MINUS), BST_UNCHECKED);
@@ -193,6 +195,7 @@ TEST_F(FormelCS, ValuesThatTheDialogCannotShowAsTheyAre) {
     EXPECT_EQ(formulaModel.s, -1);
     EXPECT_EQ(formulaModel.m, 7);
     EXPECT_EQ(formulaModel.a, 2);
+    EXPECT_EQ(formulaModel.b, 1.2346);
     EXPECT_EQ(UnitLines(DEFAULT_OUTPUT_UNIT),
               std::vector<std::string>{"Fehler in FormelCSDialogCBProc"});
     EXPECT_EQ(UnitLineCount(RESULTS_WINDOW_UNIT), 100u);
