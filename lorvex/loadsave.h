@@ -7,10 +7,9 @@
 
 #include <string>
 
+#include "filedlg.h"
 #include "textio.h"
 
-// The record size the dialogs are given: the layout without the Windows 2000 fields.
-constexpr DWORD OPEN_FILE_NAME_SIZE = 76;
 extern OPENFILENAMEA ofn;
 extern const char resultFilter[];
 // Fills every field of the record for a dialog titled `title`; `saving` selects the flags

@@ -79,7 +79,11 @@ TEST_F(FileCommands, RecordIsFilledForEachDialog) {
     for (bool saving : {false, true}) {
         memset(&r, 0x55, sizeof r);
         InitOpenFileName(r, "T", saving);
+#ifdef _WIN64
+        EXPECT_EQ(r.lStructSize, 136u);
+#else
         EXPECT_EQ(r.lStructSize, 76u);
+#endif
         EXPECT_EQ(r.lStructSize, static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400A));
         EXPECT_EQ(r.hwndOwner, hwndMain);
         EXPECT_EQ(r.hInstance, nullptr);
