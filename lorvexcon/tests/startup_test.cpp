@@ -118,22 +118,21 @@ TEST_F(LorvexCon, ShowResultsAppendsOneLinePerPointAndEnablesSaving) {
     resultTable.yValues[3] = NAN;
     ShowResults();
     std::vector<std::string> lines = UnitLines(RESULTS_WINDOW_UNIT);
-    // The "1" of 10^14 is the framework's line control that leaves an empty line first.
-    ASSERT_EQ(lines.size(), 101u);
+    // A full field's first character is taken as line control: one record, one line.
+    ASSERT_EQ(lines.size(), 100u);
     EXPECT_EQ(lines[0], "           -12.0000                 1.0000");
-    EXPECT_EQ(lines[1], "");
-    EXPECT_EQ(lines[2], "00000000000000.0000                -0.1250");
-    EXPECT_EQ(lines[3], "10000000000000.0000                -0.2500");
-    EXPECT_EQ(lines[4].substr(0, 19), "*******************");
-    EXPECT_EQ(lines[4].substr(19, 7), "    NaN");
-    EXPECT_EQ(lines[100], "            99.0000               -12.3750");
+    EXPECT_EQ(lines[1], "00000000000000.0000                -0.1250");
+    EXPECT_EQ(lines[2], "10000000000000.0000                -0.2500");
+    EXPECT_EQ(lines[3].substr(0, 19), "*******************");
+    EXPECT_EQ(lines[3].substr(19, 7), "    NaN");
+    EXPECT_EQ(lines[99], "            99.0000               -12.3750");
     HMENU datei = GetSubMenu(GetMenu(FenstroFrame()), 0);
     EXPECT_FALSE(MenuItemGrayed(datei, 1));
     ShowResults();
     lines = UnitLines(RESULTS_WINDOW_UNIT);
-    ASSERT_EQ(lines.size(), 202u);
-    EXPECT_EQ(lines[101], lines[0]);
-    EXPECT_EQ(lines[201], lines[100]);
+    ASSERT_EQ(lines.size(), 200u);
+    EXPECT_EQ(lines[100], lines[0]);
+    EXPECT_EQ(lines[199], lines[99]);
 }
 
 // The command of a menu item (both from 1): the framework numbers the items in the order
