@@ -99,10 +99,8 @@ bool ReadParamField(const char* field, double& v);
 
 // Loading and saving result files through the common file dialogs.
 #include <commdlg.h>
-// The record size the dialogs are given: the layout without the Windows 2000 fields.
-constexpr DWORD OPEN_FILE_NAME_SIZE = 76;
 extern OPENFILENAMEA ofn;
-extern const char resultFilter[];
+extern char chosenPath[256]; // the full path of the file chosen in the last dialog
 // Fills every field of the record for a dialog titled `title`; `saving` selects the flags
 // of the save dialog (a new name is taken, an existing file is overwritten only after a
 // question) instead of those of the open dialog (the file must exist).
