@@ -5,9 +5,12 @@
 #include <cstring>
 #include <string>
 
+#include "formeldlg.h"
+
 #include "about.h"
 #include "formula.h"
 #include "lorvex.h"
+#include "resultswnd.h"
 #include "textio.h"
 
 char aText[PARAM_FIELD_LENGTH];
@@ -17,20 +20,6 @@ char xMaxText[PARAM_FIELD_LENGTH];
 char mItems[M_ITEM_COUNT][M_ITEM_LENGTH];
 HWND hwndPlus = nullptr;
 HWND hwndMList = nullptr;
-
-void FormatParamField(double v, char* field) {
-    std::string text = DecimalField(v, 17, 4);
-    memset(field, ' ', PARAM_FIELD_LENGTH);
-    memcpy(field, text.data(), 17);
-    field[17] = '\0';
-}
-
-bool ReadParamField(const char* field, double& v) {
-    // An emptied control leaves a NUL in front, which reads as no number.
-    std::string text(field, PARAM_FIELD_LENGTH);
-    ReadTarget target = DoubleTarget(v);
-    return ReadFreeFormText(text, &target, 1) == ReadStatus::Ok;
-}
 
 namespace {
 

@@ -9,8 +9,10 @@
 
 #include "filedialog.h"
 #include "formula.h"
+#include "loadsave.h"
 #include "lorvex.h"
 #include "resultfile.h"
+#include "resultswnd.h"
 #include "runerror_box.h"
 #include "textio.h"
 

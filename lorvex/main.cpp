@@ -2,7 +2,8 @@
 // and run the message loop.
 #include <windows.h>
 
-#include "lorvex.h"
+#include "mainwnd.h"
+#include "msgloop.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR, int nCmdShow) {
     hInst = hInstance;

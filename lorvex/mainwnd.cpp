@@ -1,14 +1,13 @@
-// The main window of Lorvex: its class, its creation, the message loop and MainWndProc,
+// The main window of Lorvex: its class, its creation and MainWndProc,
 // which carries out or hands on every menu command.
 #include <windows.h>
 
-#include "about.h"
-#include "lorvex.h"
+#include "mainwnd.h"
 
-HINSTANCE hInst = nullptr;
-HINSTANCE hModule = nullptr;
-HWND hwndMain = nullptr;
-HMENU hMenu = nullptr;
+#include "about.h"
+#include "formeldlg.h"
+#include "loadsave.h"
+#include "resultswnd.h"
 
 WNDCLASSA wcMain;
 MSG msg;
@@ -29,10 +28,6 @@ NameField helpFailureText;
 NameField helpFailureCaption;
 
 WinHelpRoutine helpEngine = WinHelpA;
-
-void SetNameField(NameField& field, const char* text) {
-    SetFixedText(field, NAME_FIELD_LENGTH, text);
-}
 
 bool RegisterMainClass(HINSTANCE hInstance) {
     SetNameField(mainClassName, "Lorvex");

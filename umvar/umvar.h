@@ -5,12 +5,10 @@
 #include <windows.h>
 
 #include "allochook.h"
+#include "envblock.h"
 #include "msgloop.h"
 
 enum { IDC_NAME_LIST = 1, IDC_VALUE_LINE = 2 };
-
-// The longest name an environment variable can have, without its NUL.
-enum { ENV_NAME_MAX = 32767 };
 
 extern HINSTANCE hInst;
 extern HWND hwndNameList;

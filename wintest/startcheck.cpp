@@ -11,10 +11,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string exe = argv[1];
-    // ctest hands over a Unix path; Wine shows the Unix root as drive Z:.
-    if (!exe.empty() && exe[0] == '/')
-        exe = "Z:" + exe;
-    StartedProgram p = StartProgram(exe, argv[2]);
+    StartedProgram p = StartProgramUnderTest(exe, argv[2]);
     if (!p.pi.hProcess) {
         fprintf(stderr, "could not start %s (error %lu)\n", exe.c_str(), GetLastError());
         return 1;

@@ -28,6 +28,21 @@ void PumpFor(DWORD ms) {
     PumpUntil([] { return false; }, ms);
 }
 
+int DrainQueue() {
+    int code = -1;
+    MSG msg;
+    // Bounded, so that a window that never validates its paint cannot hold the test here.
+    for (int n = 0; n < 10000 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++n) {
+        if (msg.message == WM_QUIT) {
+            code = static_cast<int>(msg.wParam);
+            continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return code;
+}
+
 namespace {
 
 struct ModalScript {
@@ -70,21 +85,29 @@ void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD) {
     step.act(w);
 }
 
-struct FindData {
+// What a search among the top-level windows looks for: a visible window of the class (and
+// the title, unless NULL), of the process when pid is not 0.
+struct WindowSearch {
+    DWORD pid;
+    const char* cls;
     const char* title;
     HWND found;
 };
 
-BOOL CALLBACK FindDialogProc(HWND hwnd, LPARAM lp) {
-    FindData* d = reinterpret_cast<FindData*>(lp);
-    char cls[32] = "";
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lp) {
+    WindowSearch* d = reinterpret_cast<WindowSearch*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if ((d->pid != 0 && pid != d->pid) || !IsWindowVisible(hwnd))
+        return TRUE;
+    char cls[256] = "";
     GetClassNameA(hwnd, cls, sizeof cls);
-    if (strcmp(cls, "#32770") != 0 || !IsWindowVisible(hwnd))
+    if (strcmp(cls, d->cls) != 0)
         return TRUE;
     if (d->title && WindowText(hwnd) != d->title)
         return TRUE;
-    // Windows enumerates the thread's windows in Z order, topmost first: the first visible
-    // match is the dialog the user would see in front.
+    // Windows enumerates top-level windows in Z order, topmost first: the first visible
+    // match is the one the user would see in front.
     d->found = hwnd;
     return FALSE;
 }
@@ -106,8 +129,8 @@ bool RunModal(const std::function<void()>& open, std::vector<ModalStep> steps, D
 }
 
 HWND FindThreadDialog(const char* title) {
-    FindData d{title, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), FindDialogProc, reinterpret_cast<LPARAM>(&d));
+    WindowSearch d{0, "#32770", title, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), MatchWindow, reinterpret_cast<LPARAM>(&d));
     return d.found;
 }
 
@@ -128,6 +151,11 @@ std::string ItemText(HWND dlg, int id) {
     return WindowText(GetDlgItem(dlg, id));
 }
 
+std::string WinePath(const std::string& path) {
+    // Wine shows the Unix root as drive Z:.
+    return !path.empty() && path[0] == '/' ? "Z:" + path : path;
+}
+
 std::string MessageBoxText(HWND box) {
     for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
         char cls[16] = "";
@@ -136,6 +164,36 @@ std::string MessageBoxText(HWND box) {
             return WindowText(c);
     }
     return "";
+}
+
+BoxSeen ReadAndCloseBox(HWND box, const char* shotName) {
+    BoxSeen seen;
+    seen.shown = true;
+    seen.caption = WindowText(box);
+    seen.text = MessageBoxText(box);
+    seen.owner = GetWindow(box, GW_OWNER);
+    seen.topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        char cls[16] = "";
+        GetClassNameA(c, cls, sizeof cls);
+        if (lstrcmpiA(cls, "Static") != 0 ||
+            (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+            continue;
+        HICON icon = reinterpret_cast<HICON>(SendMessageA(c, STM_GETICON, 0, 0));
+        seen.handIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_HAND);
+        seen.exclamationIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_EXCLAMATION);
+    }
+    if (shotName)
+        SaveWindowPng(box, shotName);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return seen;
+}
+
+ModalStep BoxStep(const char* caption, BoxSeen* seen, const char* shotName) {
+    std::string shot = shotName ? shotName : "";
+    return {DialogTitled(caption), [seen, shot](HWND box) {
+                *seen = ReadAndCloseBox(box, shot.empty() ? nullptr : shot.c_str());
+            }};
 }
 
 HLOCAL WINAPI NoMemoryAlloc(UINT, SIZE_T) {
@@ -282,10 +340,7 @@ std::string EncodePng(int w, int h, const std::vector<unsigned char>& rgb) {
 }
 
 std::string ScreenshotDir() {
-    std::string dir = LORVEX_SCREENSHOT_DIR;
-    // The build folder is a Unix path; Wine shows the Unix root as drive Z:.
-    if (!dir.empty() && dir[0] == '/')
-        dir = "Z:" + dir;
+    std::string dir = WinePath(LORVEX_SCREENSHOT_DIR);
     CreateDirectoryA(dir.c_str(), nullptr);
     return dir;
 }
@@ -357,33 +412,6 @@ COLORREF ScreenPixel(HWND hwnd, int x, int y) {
     return c;
 }
 
-namespace {
-
-struct ProcessWindow {
-    DWORD pid;
-    const char* cls;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK FindProcessWindow(HWND hwnd, LPARAM lp) {
-    ProcessWindow* d = reinterpret_cast<ProcessWindow*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != d->pid || !IsWindowVisible(hwnd))
-        return TRUE;
-    char cls[256] = "";
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (strcmp(cls, d->cls) != 0)
-        return TRUE;
-    if (d->title && WindowText(hwnd) != d->title)
-        return TRUE;
-    d->found = hwnd;
-    return FALSE;
-}
-
-} // namespace
-
 StartedProgram StartProgram(const std::string& exePath, const char* className, const char* title,
                             DWORD timeoutMs, const char* env) {
     StartedProgram p;
@@ -394,15 +422,28 @@ StartedProgram StartProgram(const std::string& exePath, const char* className, c
     if (!CreateProcessA(exePath.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0,
                         const_cast<char*>(env), dir.empty() ? nullptr : dir.c_str(), &si, &p.pi))
         return p;
-    ProcessWindow d{p.pi.dwProcessId, className, title, nullptr};
+    WindowSearch d{p.pi.dwProcessId, className, title, nullptr};
     PumpUntil(
         [&] {
-            EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&d));
+            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&d));
             return d.found != nullptr || WaitForSingleObject(p.pi.hProcess, 0) == WAIT_OBJECT_0;
         },
         timeoutMs);
     p.hwnd = d.found;
     return p;
+}
+
+StartedProgram StartProgramUnderTest(const std::string& exe, const char* className,
+                                     const char* title, DWORD timeoutMs, const char* env) {
+    std::string path = WinePath(exe);
+    if (path.find_first_of("\\/") == std::string::npos) {
+        // A bare name: the program is built into the folder of the test executable.
+        char self[MAX_PATH] = "";
+        GetModuleFileNameA(nullptr, self, MAX_PATH);
+        std::string dir = self;
+        path = dir.substr(0, dir.find_last_of("\\/") + 1) + path;
+    }
+    return StartProgram(path, className, title, timeoutMs, env);
 }
 
 int WaitForExit(StartedProgram& p, DWORD timeoutMs) {

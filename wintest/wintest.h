@@ -16,6 +16,10 @@ bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs = 5000);
 // Dispatches this thread's messages for the given time.
 void PumpFor(DWORD ms);
 
+// Dispatches what this thread's queue holds and takes the quit message off it, so that the
+// next loop does not end at once. Returns the quit message's code, -1 when there was none.
+int DrainQueue();
+
 // One step of a modal script: wait until find() returns a window, then act(window).
 // act may itself open a nested modal loop; the following steps run inside that loop.
 struct ModalStep {
@@ -44,6 +48,25 @@ std::string ItemText(HWND dlg, int id);
 
 // The text of a message box: its static control that holds text.
 std::string MessageBoxText(HWND box);
+
+// What a message box shows.
+struct BoxSeen {
+    bool shown = false;
+    std::string caption, text;
+    HWND owner = nullptr;
+    bool topmost = false;
+    bool handIcon = false;
+    bool exclamationIcon = false;
+};
+
+// Reads a message box, saves it as shotName unless NULL, and closes it with OK.
+BoxSeen ReadAndCloseBox(HWND box, const char* shotName = nullptr);
+// A modal step that reads the message box titled `caption` into *seen and closes it.
+ModalStep BoxStep(const char* caption, BoxSeen* seen, const char* shotName = nullptr);
+
+// A path as the program sees it: a Unix path (as ctest and cmake hand them over) on Wine's
+// drive Z:, any other unchanged.
+std::string WinePath(const std::string& path);
 
 // An allocator (LocalAlloc's signature) that has nothing left to give.
 HLOCAL WINAPI NoMemoryAlloc(UINT flags, SIZE_T bytes);
@@ -84,6 +107,12 @@ struct StartedProgram {
 StartedProgram StartProgram(const std::string& exePath, const char* className,
                             const char* title = nullptr, DWORD timeoutMs = 15000,
                             const char* env = nullptr);
+
+// StartProgram for the program under test: exe is a bare file name in the folder of the test
+// executable, where the build puts the programs, or a full (Unix or Windows) path.
+StartedProgram StartProgramUnderTest(const std::string& exe, const char* className,
+                                     const char* title = nullptr, DWORD timeoutMs = 15000,
+                                     const char* env = nullptr);
 
 // Waits for the process to end; returns its exit code, or -1 after a time-out (the process
 // is then terminated). Closes the handles.

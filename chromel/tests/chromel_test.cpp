@@ -66,10 +66,7 @@ class Mixer : public ::testing::Test {
     void TearDown() override {
         if (IsWindow(hwnd))
             DestroyWindow(hwnd);
-        // WM_DESTROY posts the quit message meant for the program's loop.
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        DrainQueue(); // the quit message WM_DESTROY posts for the program's loop
     }
 
     void SetClientSize(int cx, int cy) {
@@ -348,9 +345,7 @@ TEST_F(Mixer, ClosingDeletesEveryBrushOnceAndLeavesWhite) {
     WNDCLASSA wc{};
     ASSERT_TRUE(GetClassInfoA(Instance(), CHROMEL_CLASS, &wc));
     EXPECT_EQ(wc.hbrBackground, GetStockObject(WHITE_BRUSH));
-    MSG msg;
-    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(msg.wParam, 0u);
+    EXPECT_EQ(DrainQueue(), 0);
 
     if (gdiBefore != 0) {
         EXPECT_EQ(gdiBefore - GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), 5u);

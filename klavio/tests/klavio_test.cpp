@@ -38,7 +38,7 @@ class KlavioWindow : public ::testing::Test {
     void TearDown() override {
         if (hwnd != nullptr && IsWindow(hwnd))
             DestroyWindow(hwnd);
-        PumpFor(50); // takes the quit message of WM_DESTROY off the queue
+        DrainQueue(); // the quit message of WM_DESTROY
     }
 
     // Client area wide enough for a whole line and with the given height.
@@ -287,7 +287,7 @@ TEST_F(KlavioWindow, AltF4RecordsItsLinesAndEndsTheLoop) {
 // The real program, closed with Alt+F4 typed on the keyboard.
 TEST(KlavioProgram, AltF4EndsWithCodeZero) {
     StartedProgram p =
-        StartProgram(std::string("Z:") + KLAVIO_EXE, "Klavio", "Tastaturereignisse, Version 1");
+        StartProgramUnderTest("Klavio.exe", "Klavio", "Tastaturereignisse, Version 1");
     ASSERT_NE(p.hwnd, nullptr);
     ASSERT_TRUE(ActivateWindow(p.hwnd));
     PumpFor(200);

@@ -8,8 +8,13 @@
 #include <string>
 
 #include "about.h"
+#include "formeldlg.h"
 #include "formula.h"
+#include "loadsave.h"
 #include "lorvex.h"
+#include "mainwnd.h"
+#include "msgloop.h"
+#include "resultswnd.h"
 #include "wintest.h"
 
 class LorvexMain : public ::testing::Test {
@@ -41,8 +46,8 @@ class LorvexMain : public ::testing::Test {
         if (hwndMain != nullptr && IsWindow(hwndMain))
             DestroyWindow(hwndMain);
         hwndMain = nullptr;
-        // Takes the quit message of WM_DESTROY and anything left off the queue.
-        PumpFor(50);
+        DrainQueue(); // the quit message of WM_DESTROY
+
         helpEngine = WinHelpA;
         ResetFormulaModel();
     }
@@ -72,18 +77,3 @@ inline void PressButton(HWND dlg, int id) {
     PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
 }
-
-// What a message box shows.
-struct BoxSeen {
-    bool shown = false;
-    std::string caption, text;
-    HWND owner = nullptr;
-    bool topmost = false;
-    bool handIcon = false;
-    bool exclamationIcon = false;
-};
-
-// Reads a message box and closes it with OK.
-BoxSeen ReadAndCloseBox(HWND box, const char* shotName = nullptr);
-// A modal step that reads the message box titled `caption` into *seen and closes it.
-ModalStep BoxStep(const char* caption, BoxSeen* seen, const char* shotName = nullptr);

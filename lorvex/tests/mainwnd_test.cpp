@@ -359,39 +359,3 @@ TEST_F(LorvexMain, HelpRequestsReachTheEngineAndAFailureIsReported) {
 }
 
 } // namespace
-
-BOOL CALLBACK ReadBoxChild(HWND child, LPARAM lp) {
-    BoxSeen* b = reinterpret_cast<BoxSeen*>(lp);
-    char cls[32] = "";
-    GetClassNameA(child, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Static") != 0)
-        return TRUE;
-    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-        b->handIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_HAND);
-        b->exclamationIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_EXCLAMATION);
-    } else if (!WindowText(child).empty()) {
-        b->text = WindowText(child);
-    }
-    return TRUE;
-}
-
-BoxSeen ReadAndCloseBox(HWND box, const char* shotName) {
-    BoxSeen seen;
-    seen.shown = true;
-    seen.caption = WindowText(box);
-    seen.owner = GetWindow(box, GW_OWNER);
-    seen.topmost = (GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
-    if (shotName)
-        SaveWindowPng(box, shotName);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return seen;
-}
-
-ModalStep BoxStep(const char* caption, BoxSeen* seen, const char* shotName) {
-    std::string shot = shotName ? shotName : "";
-    return {DialogTitled(caption), [seen, shot](HWND box) {
-                *seen = ReadAndCloseBox(box, shot.empty() ? nullptr : shot.c_str());
-            }};
-}

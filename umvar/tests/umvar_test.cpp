@@ -1,8 +1,8 @@
-// Umvar under Wine: the walk over an environment block, the window in this process with an
-// environment the tests set up, and the real program started with an environment block.
+// Umvar under Wine: the window in this process with an environment the tests set up, and the
+// real program started with an environment block.
 #include <gtest/gtest.h>
 
-#include "envblock.h"
+#include "block_text.h"
 #include "umvar.h"
 #include "wintest.h"
 
@@ -12,56 +12,6 @@
 #include <vector>
 
 namespace {
-
-// The names NextEnvEntry lists from a block, in block order.
-std::vector<std::string> WalkBlock(const std::string& block, std::size_t maxName = ENV_NAME_MAX) {
-    std::vector<std::string> names;
-    for (const char* p = block.c_str(); *p != '\0';) {
-        std::size_t len = 0;
-        const char* next = NextEnvEntry(p, maxName, &len);
-        EXPECT_GT(next, p);
-        EXPECT_LE(next, block.c_str() + block.size());
-        if (len > 0)
-            names.emplace_back(p, len);
-        p = next;
-    }
-    return names;
-}
-
-// Builds a block from entries: each gets its NUL, and one more NUL ends the block.
-std::string Block(const std::vector<std::string>& entries) {
-    std::string b;
-    for (const std::string& e : entries)
-        b += e + '\0';
-    return b + '\0';
-}
-
-TEST(EnvBlock, ListsNamesOfWellFormedEntriesOnly) {
-    const std::string longest(ENV_NAME_MAX, 'N');
-    const std::string tooLong(ENV_NAME_MAX + 1, 'L');
-    struct Case {
-        const char* what;
-        std::vector<std::string> entries;
-        std::vector<std::string> names;
-    } cases[] = {
-        {"plain entries in block order", {"ZED=1", "ALPHA=2"}, {"ZED", "ALPHA"}},
-        {"drive entries left out", {"=C:=C:\\x", "=::=::\\", "A=1"}, {"A"}},
-        {"name ends at the first =", {"EQ=a=b=c", "E2==x"}, {"EQ", "E2"}},
-        {"empty value", {"EMPTY="}, {"EMPTY"}},
-        {"entry without = left out", {"NOEQ", "B=2", "=", "X"}, {"B"}},
-        {"longest name listed whole", {longest + "=v"}, {longest}},
-        {"too long name left out, neighbours kept", {"A=1", tooLong + "=v", "B=2"}, {"A", "B"}},
-        {"too long entry without =", {tooLong, "C=3"}, {"C"}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(WalkBlock(Block(c.entries)), c.names) << c.what;
-    EXPECT_TRUE(WalkBlock(std::string(2, '\0')).empty()) << "empty block";
-}
-
-TEST(EnvBlock, NameLimitIsInclusive) {
-    const std::string b = Block({"ABCD=1", "ABCDE=2"});
-    EXPECT_EQ(WalkBlock(b, 4), std::vector<std::string>{"ABCD"});
-}
 
 // The list box's items as the program's code page shows them. The wide messages are used
 // because Wine hands a list box's text to another process in the wide form even for
@@ -132,10 +82,7 @@ class UmvarWindow : public ::testing::Test {
     void TearDown() override {
         if (hwnd)
             DestroyWindow(hwnd);
-        // The window posted its quit message; take it off the queue for the next test.
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ;
+        DrainQueue(); // the quit message the window posted
         for (const char* n : {"UMVAR_ZETA", "UMVAR_ALPHA", "UMVAR_EQ", "UMVAR_EMPTY", "UMVAR_GONE",
                               "umvar_beta", "UMVAR_VALUE", "=UMVAR_HIDDEN"})
             SetEnvironmentVariableA(n, nullptr);
@@ -306,17 +253,13 @@ TEST_F(UmvarWindow, LayoutFollowsTheBaseUnitsAndStaysOnResize) {
 
 // The real program, started with a block of the test's own making.
 TEST(UmvarProgram, ListsTheBlockItWasStartedWith) {
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string exe = self;
-    exe = exe.substr(0, exe.find_last_of("\\/") + 1) + "Umvar.exe";
-
     // A name longer than any environment name may be is left out; its neighbours stay.
     const std::string tooLong(ENV_NAME_MAX + 100, 'L');
     const std::string env = Block({"=C:=C:\\", "ZED=last", "ALPHA=first", tooLong + "=v",
                                    "EQ=x=y=z", "EMPTY=", "SystemRoot=C:\\windows"});
-    StartedProgram p = StartProgram(exe, "Umvar", "Umgebungsvariablen", 15000, env.c_str());
-    ASSERT_NE(p.pi.hProcess, nullptr) << exe;
+    StartedProgram p =
+        StartProgramUnderTest("Umvar.exe", "Umvar", "Umgebungsvariablen", 15000, env.c_str());
+    ASSERT_NE(p.pi.hProcess, nullptr);
     ASSERT_NE(p.hwnd, nullptr);
     HWND list = GetDlgItem(p.hwnd, IDC_NAME_LIST), line = GetDlgItem(p.hwnd, IDC_VALUE_LINE);
     ASSERT_NE(list, nullptr);

@@ -1,0 +1,18 @@
+// The formula dialog "Formel - Berechnung" (template FORMELCS).
+#pragma once
+
+#include <windows.h>
+
+#include "paramfield.h"
+
+constexpr int M_ITEM_COUNT = 10;
+constexpr int M_ITEM_LENGTH = 3;
+extern char aText[PARAM_FIELD_LENGTH];
+extern char bText[PARAM_FIELD_LENGTH];
+extern char xMinText[PARAM_FIELD_LENGTH];
+extern char xMaxText[PARAM_FIELD_LENGTH];
+extern char mItems[M_ITEM_COUNT][M_ITEM_LENGTH];
+extern HWND hwndPlus;
+extern HWND hwndMList;
+
+INT_PTR CALLBACK FormelDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam);

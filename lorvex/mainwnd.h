@@ -1,0 +1,40 @@
+// The main window of Lorvex: its class, its creation, the start-up failure box and the
+// help requests of its menu.
+#pragma once
+
+#include <windows.h>
+
+#include "lorvex.h"
+
+extern WNDCLASSA wcMain; // the record of the main window class
+extern MSG msg;          // the record of the message loop
+
+// Names that start-up hands to the platform.
+extern NameField mainClassName;
+extern NameField mainTitle;
+extern NameField iconName;
+extern NameField menuName;
+extern NameField accelName;
+
+// Names of the dialog commands.
+extern NameField formelDialogName;
+extern NameField aboutDialogName;
+
+// The contents request and the help failure box.
+extern NameField helpFileName;
+extern NameField helpKeyword;
+extern NameField helpFailureText;
+extern NameField helpFailureCaption;
+
+// The help engine. Calls go through this pointer so that a test can watch them and make
+// the engine refuse a request; the program never changes it.
+using WinHelpRoutine = BOOL(WINAPI*)(HWND, LPCSTR, UINT, ULONG_PTR);
+extern WinHelpRoutine helpEngine;
+
+LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Start-up steps of WinMain. Each returns false (or NULL) on failure.
+bool RegisterMainClass(HINSTANCE hInstance);
+HWND CreateMainWindow(HINSTANCE hInstance);
+// The box that ends a failed start-up.
+void ReportStartupFailure();
