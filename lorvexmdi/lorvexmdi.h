@@ -1,0 +1,99 @@
+// Program-wide data and routines of LorvexMDI, the multiple-document demo: a frame with an
+// MDI client, numbered child windows that each own an INFO record and a status strip.
+#pragma once
+
+#include <windows.h>
+
+#include "allochook.h"
+#include "mdilayout.h"
+#include "resource.h"
+
+// Length of the fixed text fields that hold the names handed to the platform at run time:
+// the text, a NUL, blanks to the end of the field.
+constexpr int NAME_FIELD_LENGTH = 100;
+using NameField = char[NAME_FIELD_LENGTH];
+void SetNameField(NameField& field, const char* text);
+
+// Handles set by WinMain (hwndClient by the frame's WM_CREATE).
+extern HINSTANCE hInst;
+extern HINSTANCE hModule; // instance of the child records' creator and of the strips
+extern HWND hwndFrame;
+extern HWND hwndClient;
+extern HMENU hMenuFrame;       // menu LORVEXMDI
+extern HMENU hMenuChild;       // menu LORVEXMDICHILD
+extern HMENU hMenuFrameWindow; // "&Edit" of the frame menu, which lists the children
+extern HMENU hMenuChildWindow; // "&Option" of the child menu, which lists the children
+// The number the next child's title shows; never reused.
+extern int nChildNo;
+
+extern WNDCLASSA wc; // the one record of the three classes
+
+// Names that the program hands to the platform.
+extern NameField frameClassName;
+extern NameField childClassName;
+extern NameField textClassName;
+extern NameField frameTitle;
+extern NameField iconName;
+extern NameField frameMenuName;
+extern NameField childMenuName;
+extern NameField accelName;
+extern NameField clientClassName;
+extern NameField aboutDialogName;
+extern NameField helpFileName;
+extern NameField helpKeyword;
+extern NameField helpFailureText;
+extern NameField helpFailureCaption;
+extern NameField childTitle; // the 20-character title, then the NUL
+
+// A child's record, in movable local memory; its handle lives in the child's window word 0.
+struct INFO {
+    HWND hwndClient;                  // the MDI client that holds the child
+    HWND hwndText;                    // the child's status strip
+    RECT rcClient;                    // the child's client rectangle when it was created
+    char szTitle[CHILD_TITLE_LENGTH]; // the title, blank-padded, no NUL
+};
+#ifndef _WIN64
+static_assert(sizeof(INFO) == 44, "INFO is a 44-byte record");
+#endif
+
+// Extra window bytes of each class: one handle-sized word 0 (4 bytes in the 32-bit build).
+constexpr int WINDOW_WORD_BYTES = sizeof(LONG_PTR);
+#ifndef _WIN64
+static_assert(WINDOW_WORD_BYTES == 4, "4 extra window bytes");
+#endif
+
+extern INFO frameInfo;             // the frame's working copy, built by New
+extern MDICREATESTRUCTA mdiCreate; // filled by each New
+
+// The local-memory routines of the INFO records and the help engine. Calls go through these
+// pointers so that a test can make them fail or watch them; the program never changes them.
+using LocalLockRoutine = LPVOID(WINAPI*)(HLOCAL);
+using WinHelpRoutine = BOOL(WINAPI*)(HWND, LPCSTR, UINT, ULONG_PTR);
+extern LocalAllocRoutine infoAllocate;
+extern LocalLockRoutine infoLock;
+extern WinHelpRoutine helpEngine;
+
+// The boxes of New and of the children: owned by the frame, with an OK button.
+void ReportError(const char* text, const char* caption = "Error");
+// Locks a record through infoLock; reports "Failed in LocalLock" and returns NULL when the
+// record cannot be locked.
+void* LockInfo(HLOCAL hInfo);
+
+// Start-up steps of WinMain; each returns false (or NULL) on failure.
+bool RegisterClasses(HINSTANCE hInstance);
+bool LoadMenusAndAccelerators(HINSTANCE hInstance, HACCEL& hAccel);
+HWND CreateFrameWindow(HINSTANCE hInstance);
+// The box that ends a failed start-up.
+void ReportStartupFailure();
+
+LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// The New command: a child with its INFO record.
+void NewChild();
+
+// The status strip.
+extern const char STRIP_INITIAL_TEXT[];
+LRESULT CALLBACK ChildWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// The value the creator put into the MDICREATESTRUCTA behind a child's CREATESTRUCTA.
+LPARAM GetMdiCreateParam(const CREATESTRUCTA* createStruct);
+
+LRESULT CALLBACK TextWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

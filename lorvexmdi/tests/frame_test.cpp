@@ -1,0 +1,710 @@
+// The frame of LorvexMDI: classes, menus, accelerators and icon as loaded from the
+// resources; the New command with its titles and failures; the menu bar and window list as
+// children come and go; the commands the frame runs or forwards; keys through the loop.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "about.h"
+#include "mdi_fixture.h"
+#include "msgloop.h"
+
+std::vector<BoxSeen> BoxesDuring(const std::function<void()>& act, size_t count,
+                                 const char* shotName) {
+    std::vector<BoxSeen> seen;
+    std::string shot = shotName ? shotName : "";
+    std::vector<ModalStep> steps;
+    for (size_t i = 0; i < count; ++i)
+        steps.push_back({[] { return FindThreadDialog(); },
+                         [&seen, shot](HWND box) {
+                             seen.push_back(
+                                 ReadAndCloseBox(box, shot.empty() ? nullptr : shot.c_str()));
+                         }});
+    // A box more than expected keeps the call from returning: RunModal then times out.
+    EXPECT_TRUE(RunModal(act, steps, 5000)) << "not exactly " << count << " box(es)";
+    seen.resize(count);
+    return seen;
+}
+
+BoxSeen ExpectOneBox(const std::function<void()>& act, const char* shotName) {
+    return BoxesDuring(act, 1, shotName)[0];
+}
+
+void ExpectNoBox(const std::function<void()>& act) {
+    std::string unexpected;
+    RunModal(act,
+             {{[] { return FindThreadDialog(); },
+               [&unexpected](HWND box) {
+                   unexpected = WindowText(box) + ": " + MessageBoxText(box);
+                   PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+               }}},
+             3000);
+    EXPECT_EQ(unexpected, "");
+}
+
+namespace {
+
+// One line per item: "popup &File", "30002 &New", "30003 &Open... grayed", "separator".
+std::vector<std::string> MenuLines(HMENU menu) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[128] = "";
+        MENUITEMINFOA mi{};
+        mi.cbSize = sizeof mi;
+        mi.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_SUBMENU | MIIM_STRING;
+        mi.dwTypeData = text;
+        mi.cch = sizeof text;
+        GetMenuItemInfoA(menu, i, TRUE, &mi);
+        if (mi.fType & MFT_SEPARATOR) {
+            lines.push_back("separator");
+            continue;
+        }
+        std::string line =
+            mi.hSubMenu ? "popup " + std::string(text) : std::to_string(mi.wID) + " " + text;
+        if (mi.fState & MFS_GRAYED)
+            line += " grayed";
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+const std::vector<std::string> FILE_ITEMS = {"30002 &New",
+                                             "30003 &Open... grayed",
+                                             "30004 &Save grayed",
+                                             "30005 Save &As... grayed",
+                                             "separator",
+                                             "30006 &Print... grayed",
+                                             "30007 P&rint Setup... grayed",
+                                             "separator",
+                                             "30001 E&xit"};
+const std::vector<std::string> EDIT_ITEMS = {
+    "30008 &Undo\tCtrl+Z grayed", "separator", "30009 Cu&t\tCtrl+X grayed",
+    "30010 &Copy\tCtrl+C grayed", "30011 &Paste\tCtrl+V grayed"};
+const std::vector<std::string> OPTION_ITEMS = {"30019 One\t F1", "30020 Two\t F2",
+                                               "30021 Three\t F3", "30022 Four\t F4"};
+const std::vector<std::string> WINDOW_ITEMS = {"30027 &Cascade", "30028 &Tile",
+                                               "30029 Arrange &Icons"};
+const std::vector<std::string> HELP_ITEMS = {"30012 &Contents", "30013 &Search for Help On...",
+                                             "30014 &How to Use Help", "separator",
+                                             "30015 &About LorvexMDI..."};
+
+TEST_F(MdiFrame, ClassesComeFromOneRecordChangedFieldByField) {
+    struct {
+        const char* name;
+        UINT style;
+        WNDPROC proc;
+        bool icon;
+        int brush;
+    } const cases[] = {
+        {"LorvexMDIMain", CS_OWNDC, FrameWndProc, true, COLOR_WINDOW + 1},
+        {"LorvexMDI", CS_OWNDC, ChildWndProc, true, COLOR_WINDOW + 1},
+        {"LorvexMDIText", CS_OWNDC | CS_HREDRAW | CS_VREDRAW, TextWndProc, false,
+         COLOR_BTNFACE + 1},
+    };
+    HICON frameIcon = nullptr;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WNDCLASSA wc{};
+        ASSERT_TRUE(GetClassInfoA(hInst, c.name, &wc));
+        EXPECT_EQ(wc.style, c.style);
+        EXPECT_EQ(wc.lpfnWndProc, c.proc);
+        EXPECT_EQ(wc.cbClsExtra, 0);
+        EXPECT_EQ(wc.cbWndExtra, static_cast<int>(sizeof(LONG_PTR)));
+        EXPECT_EQ(wc.hCursor, LoadCursorA(nullptr, IDC_ARROW));
+        EXPECT_EQ(wc.hbrBackground, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(c.brush)));
+        EXPECT_EQ(wc.lpszMenuName, nullptr);
+        EXPECT_EQ(wc.hIcon != nullptr, c.icon);
+        if (frameIcon == nullptr) {
+            frameIcon = wc.hIcon;
+        } else if (c.icon) { // the child shares the frame's icon handle
+            EXPECT_EQ(wc.hIcon, frameIcon);
+        }
+    }
+#ifndef _WIN64
+    EXPECT_EQ(sizeof(LONG_PTR), 4u);
+#endif
+}
+
+TEST_F(MdiFrame, IconIsOneImageOf32By32PixelsIn16Colours) {
+    HRSRC group = FindResourceA(hInst, "LorvexMDI", RT_GROUP_ICON);
+    ASSERT_NE(group, nullptr);
+    const BYTE* dir = static_cast<const BYTE*>(LockResource(LoadResource(hInst, group)));
+    ASSERT_NE(dir, nullptr);
+    // The group header: reserved, type 1 (icon), count; then one 14-byte entry.
+    const WORD* header = reinterpret_cast<const WORD*>(dir);
+    EXPECT_EQ(header[1], 1);
+    ASSERT_EQ(header[2], 1);
+    const BYTE* entry = dir + 6;
+    EXPECT_EQ(entry[0], 32);                                 // width
+    EXPECT_EQ(entry[1], 32);                                 // height
+    EXPECT_EQ(entry[2], 16);                                 // colours
+    EXPECT_EQ(*reinterpret_cast<const WORD*>(entry + 6), 4); // bits per pixel
+}
+
+TEST_F(MdiFrame, FrameHoldsItsMdiClientWithTheFrameMenu) {
+    char cls[64] = "";
+    GetClassNameA(hwndFrame, cls, sizeof cls);
+    EXPECT_STREQ(cls, "LorvexMDIMain");
+    EXPECT_EQ(WindowText(hwndFrame), "LorvexMDI");
+    LONG style = GetWindowLongA(hwndFrame, GWL_STYLE);
+    EXPECT_EQ(style & ~WS_CLIPSIBLINGS,
+              static_cast<LONG>(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE));
+    EXPECT_EQ(GetMenu(hwndFrame), hMenuFrame);
+
+    GetClassNameA(hwndClient, cls, sizeof cls);
+    EXPECT_STREQ(cls, "MDIClient");
+    EXPECT_EQ(GetParent(hwndClient), hwndFrame);
+    EXPECT_EQ(GetDlgCtrlID(hwndClient), 0);
+    LONG clientStyle = GetWindowLongA(hwndClient, GWL_STYLE);
+    EXPECT_EQ(clientStyle & (WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE),
+              static_cast<LONG>(WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE));
+    // The client fills the frame's client area.
+    RECT frame, client;
+    GetClientRect(hwndFrame, &frame);
+    GetClientRect(hwndClient, &client);
+    EXPECT_EQ(client.right, frame.right);
+    EXPECT_EQ(client.bottom, frame.bottom);
+
+    EXPECT_EQ(hMenuFrameWindow, GetSubMenu(hMenuFrame, 1));
+    EXPECT_EQ(hMenuChildWindow, GetSubMenu(hMenuChild, 2));
+    SaveWindowPng(hwndFrame, "lorvexmdi_frame_empty");
+}
+
+TEST_F(MdiFrame, MenusHaveEveryItemWithItsIdentifierTextAndState) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(MenuLines(hMenuFrame),
+              (Lines{"popup &File", "popup &Edit", "popup &Window", "popup &Help"}));
+    EXPECT_EQ(MenuLines(hMenuChild), (Lines{"popup &File", "popup &Edit", "popup &Option",
+                                            "popup &Window", "popup &Help"}));
+    struct {
+        HMENU menu;
+        int position;
+        const Lines& items;
+    } const popups[] = {
+        {hMenuFrame, 0, FILE_ITEMS},   {hMenuFrame, 1, EDIT_ITEMS},   {hMenuFrame, 2, WINDOW_ITEMS},
+        {hMenuFrame, 3, HELP_ITEMS},   {hMenuChild, 0, FILE_ITEMS},   {hMenuChild, 1, EDIT_ITEMS},
+        {hMenuChild, 2, OPTION_ITEMS}, {hMenuChild, 3, WINDOW_ITEMS}, {hMenuChild, 4, HELP_ITEMS},
+    };
+    for (const auto& p : popups) {
+        SCOPED_TRACE((p.menu == hMenuFrame ? "frame menu, popup " : "child menu, popup ") +
+                     std::to_string(p.position));
+        EXPECT_EQ(MenuLines(GetSubMenu(p.menu, p.position)), p.items);
+    }
+}
+
+// One line per accelerator: "F1 30012" for a virtual key, "Alt+? 30015" for a character.
+std::vector<std::string> AcceleratorLines(HACCEL accel) {
+    ACCEL entries[8];
+    int n = CopyAcceleratorTableA(accel, entries, 8);
+    std::vector<std::string> lines;
+    for (int i = 0; i < n; ++i) {
+        const ACCEL& a = entries[i];
+        std::string key = (a.fVirt & FVIRTKEY)
+                              ? (a.key == VK_F1 ? "F1" : "vk" + std::to_string(a.key))
+                              : std::string(1, static_cast<char>(a.key));
+        std::string mods = (a.fVirt & FALT) ? "Alt+" : "";
+        mods += (a.fVirt & FCONTROL) ? "Ctrl+" : "";
+        mods += (a.fVirt & FSHIFT) ? "Shift+" : "";
+        lines.push_back(mods + key + " " + std::to_string(a.cmd));
+    }
+    return lines;
+}
+
+TEST_F(MdiFrame, AcceleratorTableHasItsThreeEntries) {
+    EXPECT_EQ(AcceleratorLines(hAccel),
+              (std::vector<std::string>{"F1 30012", "Alt+? 30015", "Alt+/ 30015"}));
+}
+
+// The record behind a child, read through its handle.
+INFO ReadInfo(HWND child) {
+    INFO info{};
+    HLOCAL h = RecordHandle(child);
+    void* p = LocalLock(h);
+    if (p != nullptr) {
+        memcpy(&info, p, sizeof info);
+        LocalUnlock(h);
+    }
+    return info;
+}
+
+TEST_F(MdiFrame, ChildrenAreNumberedFromZeroAndNumbersAreNeverReused) {
+    const std::string blanks13(13, ' ');
+    HWND c0 = OpenChild();
+    HWND c1 = OpenChild();
+    ASSERT_NE(c0, nullptr);
+    ASSERT_NE(c1, nullptr);
+    EXPECT_EQ(WindowText(c0), "MDI   0" + blanks13);
+    EXPECT_EQ(WindowText(c1), "MDI   1" + blanks13);
+    EXPECT_EQ(nChildNo, 2);
+
+    // The record: created by New, completed by the child, attached, unlocked.
+    for (HWND c : {c0, c1}) {
+        HLOCAL h = RecordHandle(c);
+        ASSERT_NE(h, nullptr);
+        EXPECT_EQ(LocalFlags(h) & LMEM_LOCKCOUNT, 0u);
+        EXPECT_EQ(LocalSize(h), sizeof(INFO));
+        INFO info = ReadInfo(c);
+        EXPECT_EQ(info.hwndClient, hwndClient);
+        EXPECT_EQ(info.hwndText, StripOf(c));
+        EXPECT_EQ(std::string(info.szTitle, CHILD_TITLE_LENGTH), WindowText(c));
+        EXPECT_EQ(info.rcClient.left, 0);
+        EXPECT_EQ(info.rcClient.top, 0);
+        EXPECT_GT(info.rcClient.right, 0);
+        EXPECT_GT(info.rcClient.bottom, 0);
+    }
+    // The child's name in the window list is the title, so MDI's own numbering stays apart.
+    EXPECT_EQ(GetDlgCtrlID(c0), IDM_FIRSTCHILD);
+
+    SendMessageA(c0, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(c0));
+    HWND c2 = OpenChild();
+    EXPECT_EQ(WindowText(c2), "MDI   2" + blanks13);
+    SendMessageA(c2, WM_CLOSE, 0, 0);
+    SendMessageA(c1, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Children().empty());
+    EXPECT_EQ(WindowText(OpenChild()), "MDI   3" + blanks13);
+    EXPECT_EQ(nChildNo, 4);
+}
+
+TEST_F(MdiFrame, NumbersFrom10000ShowAsterisks) {
+    const std::string blanks13(13, ' ');
+    nChildNo = 9999;
+    EXPECT_EQ(WindowText(OpenChild()), "MDI9999" + blanks13);
+    EXPECT_EQ(WindowText(OpenChild()), "MDI****" + blanks13);
+    EXPECT_EQ(WindowText(OpenChild()), "MDI****" + blanks13);
+    EXPECT_EQ(nChildNo, 10002);
+    // The title handed to the platform: the 20-character field, its NUL, then blanks.
+    EXPECT_EQ(std::string(childTitle), "MDI****" + blanks13);
+    EXPECT_EQ(childTitle[NAME_FIELD_LENGTH - 1], ' ');
+}
+
+// The allocator and locker of a failing New: the real routines that remember the block, or
+// routines that refuse.
+HLOCAL lastBlock = nullptr;
+HLOCAL WINAPI RememberingAlloc(UINT flags, SIZE_T bytes) {
+    lastBlock = LocalAlloc(flags, bytes);
+    return lastBlock;
+}
+LPVOID WINAPI RefusingLock(HLOCAL) {
+    return nullptr;
+}
+
+// A CBT hook that refuses to create windows of the child class.
+LRESULT CALLBACK RefuseChildren(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        char cls[32] = "";
+        GetClassNameA(reinterpret_cast<HWND>(wParam), cls, sizeof cls);
+        if (strcmp(cls, "LorvexMDI") == 0)
+            return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(MdiFrame, FailingNewShowsItsBoxAndLeavesNoChildNoNumberAndNoBlock) {
+    enum Failure { Alloc, Lock, Create };
+    struct {
+        const char* name;
+        Failure failure;
+        const char* text;
+    } const cases[] = {
+        {"allocation", Alloc, "Failed to Allocate INFO data!"},
+        {"lock", Lock, "Failed in LocalLock"},
+        {"creation", Create, "Failed in Creating Child Window"},
+    };
+    HWND first = OpenChild(); // one child stays open throughout
+    ASSERT_NE(first, nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        lastBlock = nullptr;
+        infoAllocate = c.failure == Alloc ? NoMemoryAlloc : RememberingAlloc;
+        infoLock = c.failure == Lock ? RefusingLock : LocalLock;
+        HHOOK hook = c.failure == Create
+                         ? SetWindowsHookExA(WH_CBT, RefuseChildren, nullptr, GetCurrentThreadId())
+                         : nullptr;
+        BoxSeen box = ExpectOneBox([] { SendMessageA(hwndFrame, WM_COMMAND, IDM_NEW, 0); },
+                                   c.failure == Create ? "lorvexmdi_new_failure" : nullptr);
+        if (hook)
+            UnhookWindowsHookEx(hook);
+        infoAllocate = LocalAlloc;
+        infoLock = LocalLock;
+        EXPECT_EQ(box.caption, "Error");
+        EXPECT_EQ(box.text, c.text);
+        EXPECT_EQ(box.owner, hwndFrame);
+        EXPECT_EQ(nChildNo, 1);
+        EXPECT_EQ(Children(), std::vector<HWND>{first});
+        if (c.failure != Alloc) {
+            ASSERT_NE(lastBlock, nullptr);
+            EXPECT_TRUE(BlockFreed(lastBlock));
+        }
+        // The next child takes the number the failed one did not.
+        HWND next = OpenChild();
+        EXPECT_EQ(WindowText(next).substr(0, 7), "MDI   1");
+        SendMessageA(next, WM_CLOSE, 0, 0);
+        nChildNo = 1;
+    }
+}
+
+TEST_F(MdiFrame, MenuBarFollowsTheChildrenAndTheWindowListFollowsTheMenu) {
+    auto expectBar = [](HMENU menu, HMENU windowMenu, size_t listed) {
+        EXPECT_EQ(GetMenu(hwndFrame), menu);
+        std::vector<std::string> lines = MenuLines(windowMenu);
+        const std::vector<std::string>& own =
+            windowMenu == hMenuFrameWindow ? EDIT_ITEMS : OPTION_ITEMS;
+        ASSERT_EQ(lines.size(), own.size() + (listed ? listed + 1 : 0));
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + own.size()), own);
+        // The list of children at the end, after a separator, from identifier 1 upward.
+        for (size_t i = 0; i < listed; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(lines[own.size()], "separator");
+            EXPECT_EQ(lines[own.size() + 1 + i].substr(0, 2), std::to_string(1 + i) + " ");
+        }
+        // The popup of the menu not shown carries no list.
+        if (windowMenu == hMenuFrameWindow) {
+            EXPECT_EQ(MenuLines(hMenuChildWindow), OPTION_ITEMS);
+        } else {
+            EXPECT_EQ(MenuLines(hMenuFrameWindow), EDIT_ITEMS);
+        }
+    };
+    {
+        SCOPED_TRACE("no child");
+        expectBar(hMenuFrame, hMenuFrameWindow, 0);
+    }
+    HWND c0 = OpenChild();
+    {
+        SCOPED_TRACE("one child");
+        expectBar(hMenuChild, hMenuChildWindow, 1);
+        std::vector<std::string> lines = MenuLines(hMenuChildWindow);
+        EXPECT_EQ(lines.back(), "1 &1 MDI   0" + std::string(13, ' '));
+    }
+    HWND c1 = OpenChild();
+    {
+        SCOPED_TRACE("two children");
+        expectBar(hMenuChild, hMenuChildWindow, 2);
+        // Choosing an entry of the list activates its child.
+        EXPECT_EQ(ActiveChild(), c1);
+        SendMessageA(hwndFrame, WM_COMMAND, GetDlgCtrlID(c0), 0);
+        EXPECT_EQ(ActiveChild(), c0);
+    }
+    SendMessageA(c0, WM_CLOSE, 0, 0);
+    {
+        SCOPED_TRACE("one of two closed");
+        EXPECT_EQ(ActiveChild(), c1);
+        expectBar(hMenuChild, hMenuChildWindow, 1);
+    }
+    SendMessageA(c1, WM_CLOSE, 0, 0);
+    {
+        SCOPED_TRACE("last closed");
+        EXPECT_EQ(ActiveChild(), nullptr);
+        expectBar(hMenuFrame, hMenuFrameWindow, 0);
+    }
+}
+
+TEST_F(MdiFrame, OptionsReachOnlyTheActiveChildsStrip) {
+    HWND c[3];
+    for (HWND& child : c)
+        child = OpenChild();
+    ASSERT_EQ(ActiveChild(), c[2]);
+    SendMessageA(hwndFrame, WM_COMMAND, IDM_OPT_2, 0);
+    EXPECT_EQ(WindowText(StripOf(c[2])), "IDM_OPT_2");
+    EXPECT_EQ(WindowText(StripOf(c[1])), STRIP_INITIAL_TEXT);
+    EXPECT_EQ(WindowText(StripOf(c[0])), STRIP_INITIAL_TEXT);
+    UpdateWindow(hwndFrame);
+    PumpFor(200);
+    SaveWindowPng(hwndFrame, "lorvexmdi_three_children");
+
+    struct {
+        UINT id;
+        const char* text;
+    } const options[] = {{IDM_OPT_1, "IDM_OPT_1"},
+                         {IDM_OPT_3, "IDM_OPT_3"},
+                         {IDM_OPT_4, "IDM_OPT_4"},
+                         // The notification code in the high word travels along unchanged.
+                         {IDM_OPT_2 | (1u << 16), "IDM_OPT_2"}};
+    SendMessageA(hwndClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(c[0]), 0);
+    ASSERT_EQ(ActiveChild(), c[0]);
+    for (const auto& o : options) {
+        SCOPED_TRACE(o.text);
+        EXPECT_EQ(SendMessageA(hwndFrame, WM_COMMAND, o.id, 0), 0);
+        EXPECT_EQ(WindowText(StripOf(c[0])), o.text);
+    }
+    EXPECT_EQ(WindowText(StripOf(c[2])), "IDM_OPT_2");
+    EXPECT_EQ(WindowText(StripOf(c[1])), STRIP_INITIAL_TEXT);
+
+    // The four identifiers after IDM_OPT_4 are forwarded and change nothing.
+    for (UINT id = IDM_OPT_4 + 1; id <= IDM_OPT_LAST; ++id) {
+        SCOPED_TRACE(id);
+        ExpectNoBox([id] { EXPECT_EQ(SendMessageA(hwndFrame, WM_COMMAND, id, 0), 0); });
+        EXPECT_EQ(WindowText(StripOf(c[0])), "IDM_OPT_2");
+        EXPECT_EQ(SendMessageA(c[0], WM_COMMAND, id, 0), 0);
+        EXPECT_EQ(WindowText(StripOf(c[0])), "IDM_OPT_2");
+    }
+}
+
+TEST_F(MdiFrame, UnservedCommandsDoNothing) {
+    // Without a child the options go nowhere; the grayed items reach DefFrameProcA.
+    ExpectNoBox([] {
+        for (UINT id : {30019u, 30022u, 30026u, 30003u, 30007u, 30011u, 30016u, 30030u, 5u})
+            EXPECT_EQ(SendMessageA(hwndFrame, WM_COMMAND, id, 0), 0);
+    });
+    EXPECT_TRUE(Children().empty());
+    EXPECT_TRUE(IsWindow(hwndFrame));
+}
+
+// The arrangement messages as the MDI client receives them.
+std::vector<std::pair<UINT, WPARAM>> arrangeSeen;
+WNDPROC clientProc = nullptr;
+LRESULT CALLBACK WatchClient(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MDICASCADE || message == WM_MDITILE || message == WM_MDIICONARRANGE)
+        arrangeSeen.push_back({message, wParam});
+    return CallWindowProcA(clientProc, hwnd, message, wParam, lParam);
+}
+
+TEST_F(MdiFrame, CascadeTileAndArrangeIconsReachTheClient) {
+    HWND c0 = OpenChild();
+    HWND c1 = OpenChild();
+    clientProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwndClient, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchClient)));
+    arrangeSeen.clear();
+    SendMessageA(hwndFrame, WM_COMMAND, IDM_CASCADE, 0);
+    SendMessageA(hwndFrame, WM_COMMAND, IDM_TILE, 0);
+    RECT r0, r1;
+    GetWindowRect(c0, &r0);
+    GetWindowRect(c1, &r1);
+    // Tiled: two children that do not overlap, side by side or one above the other.
+    RECT overlap;
+    EXPECT_FALSE(IntersectRect(&overlap, &r0, &r1));
+    SendMessageA(hwndFrame, WM_COMMAND, IDM_ARRANGE, 0);
+    std::vector<std::pair<UINT, WPARAM>> expected = {
+        {WM_MDICASCADE, 0}, {WM_MDITILE, MDITILE_VERTICAL}, {WM_MDIICONARRANGE, 0}};
+    EXPECT_EQ(arrangeSeen, expected);
+    SetWindowLongPtrA(hwndClient, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(clientProc));
+}
+
+// Commands that reach the frame, seen in front of FrameWndProc; and the key messages that
+// reach any window of the program through DispatchMessageA.
+std::vector<UINT> commandsSeen;
+std::vector<WPARAM> keysDispatched;
+bool passCommands = true;
+WNDPROC childProc = nullptr;
+
+LRESULT CALLBACK WatchFrame(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) {
+        commandsSeen.push_back(LOWORD(wParam));
+        if (!passCommands)
+            return 0;
+    }
+    return FrameWndProc(hwnd, message, wParam, lParam);
+}
+
+void CALLBACK QuitLoop(HWND, UINT, UINT_PTR, DWORD) {
+    PostQuitMessage(7);
+}
+
+// Runs the program's loop until the queue has been quiet for a while.
+void RunLoopBriefly(HACCEL accel, DWORD ms = 700) {
+    UINT_PTR t = SetTimer(nullptr, 0, ms, QuitLoop);
+    EXPECT_EQ(RunMessageLoop(accel, hwndFrame, hwndClient), 7);
+    KillTimer(nullptr, t);
+}
+
+LRESULT CALLBACK WatchChildKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)
+        keysDispatched.push_back(wParam);
+    return CallWindowProcA(childProc, hwnd, message, wParam, lParam);
+}
+
+TEST_F(MdiFrame, HelpAndAboutKeysReachTheFrameFromAnyWindow) {
+    SetWindowLongPtrA(hwndFrame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchFrame));
+    passCommands = false;
+    struct {
+        const char* name;
+        WORD vk;
+        bool alt, shift;
+        UINT command;
+    } const keys[] = {
+        {"F1", VK_F1, false, false, IDM_HELPCONTENTS},
+        {"Alt+?", VK_OEM_2, true, true, IDM_ABOUT},
+        {"Alt+/", VK_OEM_2, true, false, IDM_ABOUT},
+    };
+    for (int withChild = 0; withChild < 2; ++withChild) {
+        HWND focus = hwndFrame;
+        if (withChild) {
+            focus = OpenChild();
+            SetFocus(focus);
+        }
+        for (const auto& k : keys) {
+            SCOPED_TRACE(std::string(k.name) + (withChild ? " in a child" : " in the frame"));
+            ASSERT_TRUE(ActivateWindow(hwndFrame));
+            if (withChild)
+                SetFocus(focus);
+            commandsSeen.clear();
+            TypeKey(k.vk, k.alt, k.shift);
+            RunLoopBriefly(hAccel, 400);
+            EXPECT_EQ(commandsSeen, std::vector<UINT>{k.command});
+        }
+    }
+    passCommands = true;
+    SetWindowLongPtrA(hwndFrame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameWndProc));
+}
+
+TEST_F(MdiFrame, MdiSystemKeysActOnTheChildrenAndAreNotDispatched) {
+    HWND c[3];
+    for (HWND& child : c) {
+        child = OpenChild();
+        childProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchChildKeys)));
+    }
+    ASSERT_TRUE(ActivateWindow(hwndFrame));
+    ASSERT_EQ(ActiveChild(), c[2]);
+    struct {
+        const char* name;
+        WORD vk;
+        bool shift;
+    } const keys[] = {{"Ctrl+F6", VK_F6, false}, {"Ctrl+Tab", VK_TAB, false}};
+    for (const auto& k : keys) {
+        SCOPED_TRACE(k.name);
+        HWND before = ActiveChild();
+        SetFocus(before);
+        keysDispatched.clear();
+        TypeKey(k.vk, false, k.shift, true);
+        RunLoopBriefly(hAccel, 400);
+        EXPECT_NE(ActiveChild(), before);
+        EXPECT_NE(ActiveChild(), nullptr);
+        for (WPARAM key : keysDispatched)
+            EXPECT_EQ(key, static_cast<WPARAM>(VK_CONTROL));
+    }
+    {
+        SCOPED_TRACE("Ctrl+F4");
+        HWND active = ActiveChild();
+        HLOCAL record = RecordHandle(active);
+        SetFocus(active);
+        keysDispatched.clear();
+        TypeKey(VK_F4, false, false, true);
+        RunLoopBriefly(hAccel, 400);
+        EXPECT_FALSE(IsWindow(active));
+        EXPECT_TRUE(BlockFreed(record));
+        EXPECT_EQ(Children().size(), 2u);
+        for (WPARAM key : keysDispatched)
+            EXPECT_EQ(key, static_cast<WPARAM>(VK_CONTROL));
+        EXPECT_EQ(GetMenu(hwndFrame), hMenuChild);
+    }
+}
+
+// Help requests as the engine receives them.
+struct HelpCall {
+    HWND hwnd;
+    std::string file;
+    UINT command;
+    std::string data;
+};
+std::vector<HelpCall> helpCalls;
+BOOL helpAnswer = TRUE;
+
+BOOL WINAPI FakeWinHelp(HWND hwnd, LPCSTR file, UINT command, ULONG_PTR data) {
+    std::string d = data != 0 && command != HELP_HELPONHELP ? reinterpret_cast<const char*>(data)
+                                                            : (data == 0 ? "(none)" : "?");
+    helpCalls.push_back({hwnd, file, command, d});
+    return helpAnswer;
+}
+
+TEST_F(MdiFrame, HelpRequestsReachTheEngineAndAFailureIsReportedToItsOwner) {
+    helpEngine = FakeWinHelp;
+    HWND child = OpenChild();
+    struct {
+        const char* name;
+        UINT command;
+        const char* file;
+        UINT helpCommand;
+        const char* data;
+        bool ownerIsFocus; // else the frame
+    } const cases[] = {
+        {"contents", IDM_HELPCONTENTS, "\\LorvexMDI.hlp", HELP_KEY, "CONTENTS", false},
+        {"search", IDM_HELPSEARCH, "LorvexMDI.hlp", HELP_PARTIALKEY, "", false},
+        {"help on help", IDM_HELPHELP, "", HELP_HELPONHELP, "(none)", true},
+    };
+    // A window of the program's thread outside the frame, to hold the focus.
+    HWND other = CreateWindowExA(0, "Static", "elsewhere", WS_POPUP | WS_VISIBLE, 700, 500, 200,
+                                 100, nullptr, nullptr, hInst, nullptr);
+    struct {
+        const char* name;
+        HWND focus;
+    } const focuses[] = {
+        {"focus in a child", child}, {"focus elsewhere", other}, {"no focus", nullptr}};
+    for (const auto& c : cases) {
+        for (const auto& f : focuses) {
+            HWND focus = f.focus;
+            SCOPED_TRACE(std::string(c.name) + ", " + f.name);
+            ASSERT_TRUE(ActivateWindow(focus ? GetAncestor(focus, GA_ROOT) : hwndFrame));
+            SetFocus(focus);
+            helpAnswer = TRUE;
+            helpCalls.clear();
+            ExpectNoBox([&] { SendMessageA(hwndFrame, WM_COMMAND, c.command, 0); });
+            ASSERT_EQ(helpCalls.size(), 1u);
+            EXPECT_EQ(helpCalls[0].hwnd, hwndFrame);
+            EXPECT_EQ(helpCalls[0].file, c.file);
+            EXPECT_EQ(helpCalls[0].command, c.helpCommand);
+            EXPECT_EQ(helpCalls[0].data, c.data);
+
+            helpAnswer = FALSE;
+            SetFocus(focus);
+            BoxSeen box = ExpectOneBox([&] { SendMessageA(hwndFrame, WM_COMMAND, c.command, 0); },
+                                       "lorvexmdi_help_failure");
+            EXPECT_EQ(box.caption, "LorvexMDI");
+            EXPECT_EQ(box.text, "Unable to activate help");
+            // A box's owner is a top-level window: the focus's own one.
+            EXPECT_EQ(box.owner, c.ownerIsFocus ? GetAncestor(focus, GA_ROOT) : hwndFrame);
+            EXPECT_TRUE(box.topmost);
+            EXPECT_TRUE(box.handIcon);
+        }
+    }
+    DestroyWindow(other);
+    // The contents request hands over its names in 100-character fields.
+    EXPECT_EQ(helpFileName[NAME_FIELD_LENGTH - 1], ' ');
+    EXPECT_EQ(helpKeyword[NAME_FIELD_LENGTH - 1], ' ');
+}
+
+TEST_F(MdiFrame, AboutShowsTheVersionValuesCentredOverTheFrame) {
+    OpenChild();
+    struct Seen {
+        std::string caption, company, description, version, copyright, trademarks;
+        HWND owner = nullptr;
+        RECT rect{};
+    } seen;
+    bool done = RunModal([] { SendMessageA(hwndFrame, WM_COMMAND, IDM_ABOUT, 0); },
+                         {{DialogTitled("About LorvexMDI"), [&seen](HWND dlg) {
+                               seen.caption = WindowText(dlg);
+                               seen.company = ItemText(dlg, 1001);
+                               seen.description = ItemText(dlg, 1002);
+                               seen.version = ItemText(dlg, 1003);
+                               seen.copyright = ItemText(dlg, 1004);
+                               seen.trademarks = ItemText(dlg, 1005);
+                               seen.owner = GetWindow(dlg, GW_OWNER);
+                               GetWindowRect(dlg, &seen.rect);
+                               SaveWindowPng(dlg, "lorvexmdi_about");
+                               PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+                           }}});
+    EXPECT_TRUE(done);
+    EXPECT_EQ(seen.company, "Quenta Lernprogramme");
+    EXPECT_EQ(seen.description, "LorvexMDI Application");
+    EXPECT_EQ(seen.version, "1.0");
+    EXPECT_EQ(seen.copyright, "LegalCopyright \xA9");
+    EXPECT_EQ(seen.owner, hwndFrame);
+    RECT frame;
+    GetWindowRect(hwndFrame, &frame);
+    EXPECT_EQ(seen.rect.left, CenteredCoordinate(frame.left, frame.right - frame.left,
+                                                 seen.rect.right - seen.rect.left, 1024));
+}
+
+TEST_F(MdiFrame, ExitClosesTheFrameWithItsChildrenAndEndsTheLoopWithZero) {
+    HWND child = OpenChild();
+    PostMessageA(hwndFrame, WM_COMMAND, IDM_EXIT, 0);
+    UINT_PTR late = SetTimer(nullptr, 0, 3000, QuitLoop);
+    EXPECT_EQ(RunMessageLoop(hAccel, hwndFrame, hwndClient), 0);
+    KillTimer(nullptr, late);
+    EXPECT_FALSE(IsWindow(hwndFrame));
+    EXPECT_FALSE(IsWindow(child));
+}
+
+} // namespace
