@@ -152,12 +152,26 @@ TEST_F(MdiFrame, ChildWithoutAUsableRecordReportsEachStepAndStaysUsable) {
     EXPECT_TRUE(BlockFreed(record));
 }
 
+// Blocks in use in the process heap, which holds the local memory blocks.
+int BusyHeapBlocks() {
+    HANDLE heap = GetProcessHeap();
+    PROCESS_HEAP_ENTRY entry{};
+    int busy = 0;
+    HeapLock(heap);
+    while (HeapWalk(heap, &entry))
+        if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+            ++busy;
+    HeapUnlock(heap);
+    return busy;
+}
+
 TEST_F(MdiFrame, TwoHundredChildrenLeaveNoFontNoRecordAndNoWindowBehind) {
     HANDLE process = GetCurrentProcess();
     // Warm up once, so that what the first child loads for good is not counted.
     SendMessageA(OpenChild(), WM_CLOSE, 0, 0);
     DWORD gdiBefore = GetGuiResources(process, GR_GDIOBJECTS);
     DWORD userBefore = GetGuiResources(process, GR_USEROBJECTS);
+    int heapBefore = BusyHeapBlocks();
     int failures = 0;
     for (int i = 0; i < 200 && failures < 5; ++i) {
         HWND child = OpenChild();
@@ -176,7 +190,8 @@ TEST_F(MdiFrame, TwoHundredChildrenLeaveNoFontNoRecordAndNoWindowBehind) {
     EXPECT_EQ(nChildNo, 201);
     EXPECT_TRUE(Children().empty());
     EXPECT_EQ(GetMenu(hwndFrame), hMenuFrame);
-    // Where the platform counts handles, none is left over.
+    EXPECT_EQ(BusyHeapBlocks(), heapBefore);
+    // Where the platform counts handles (Wine answers 0), none is left over.
     EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), gdiBefore);
     EXPECT_EQ(GetGuiResources(process, GR_USEROBJECTS), userBefore);
 }

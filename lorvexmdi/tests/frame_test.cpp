@@ -697,6 +697,16 @@ TEST_F(MdiFrame, AboutShowsTheVersionValuesCentredOverTheFrame) {
                                                  seen.rect.right - seen.rect.left, 1024));
 }
 
+TEST(StartUp, FailureBoxHasNoOwner) {
+    // Every step of start-up that can fail comes before the frame exists.
+    hwndFrame = nullptr;
+    BoxSeen box = ExpectOneBox(ReportStartupFailure, "lorvexmdi_startup_failure");
+    EXPECT_EQ(box.caption, "Error");
+    EXPECT_EQ(box.text, "Error initializing application LorvexMDI");
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_FALSE(box.handIcon);
+}
+
 TEST_F(MdiFrame, ExitClosesTheFrameWithItsChildrenAndEndsTheLoopWithZero) {
     HWND child = OpenChild();
     PostMessageA(hwndFrame, WM_COMMAND, IDM_EXIT, 0);
