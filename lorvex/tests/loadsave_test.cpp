@@ -240,6 +240,10 @@ TEST_F(FileCommands, BadFileIsReportedAndTheProgramGoesOn) {
     } const cases[] = {
         {"letters.dat", "1 2\r\nabc 3\r\n" + good, "severe (59): list-directed I/O syntax error"},
         {"short.dat", good.substr(0, 99 * 5), "severe (24): end-of-file during read"},
+        {"binaer.dat", "1 2\r\n" + std::string("3\0 4\r\n", 6) + good,
+         "severe (59): list-directed I/O syntax error"},
+        {"lang.dat", "1 2\r\n" + std::string(70000, '5') + "\r\n" + good,
+         "severe (22): input record too long"},
     };
     // A table on display that must stay as it is.
     ComputeFormula();
@@ -263,24 +267,6 @@ TEST_F(FileCommands, BadFileIsReportedAndTheProgramGoesOn) {
     }
 }
 
-TEST_F(FileCommands, ReadOnlyFileIsReportedAndLeftAlone) {
-    std::string path = Path("fest.dat");
-    WriteAll(path, "alt\r\n");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    ComputeFormula();
-    BoxSeen box;
-    HWND saveDialog = nullptr;
-    ASSERT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_SPEICHERN, 0); },
-                         Then(ChooseFile(SAVE_TITLE, path, &saveDialog),
-                              {{OverwritePrompt(&saveDialog),
-                                [](HWND prompt) { PostMessageA(prompt, WM_COMMAND, IDYES, 0); }},
-                               BoxStep("Lorvex", &box)})));
-    ASSERT_TRUE(box.shown);
-    EXPECT_EQ(box.text, "severe (47): write to READONLY file, unit 7, file " + path);
-    EXPECT_EQ(ReadAll(path), "alt\r\n");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-}
-
 // The names in a folder, without "." and "..".
 std::vector<std::string> FolderNames(const std::string& folder) {
     std::vector<std::string> names;
@@ -296,6 +282,49 @@ std::vector<std::string> FolderNames(const std::string& folder) {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// A read-only file is refused before anything is written; a file that another program holds
+// open without sharing cannot be replaced once the new content is written.
+TEST_F(FileCommands, FailedSaveIsReportedAndLeavesTheOldFile) {
+    struct Case {
+        const char* name;
+        bool readOnly;
+        const char* report;
+    } const cases[] = {
+        {"fest.dat", true, "severe (47): write to READONLY file"},
+        {"offen.dat", false, "severe (38): error during write"},
+    };
+    ComputeFormula();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string path = Path(c.name);
+        WriteAll(path, "alt\r\n");
+        HANDLE held = INVALID_HANDLE_VALUE;
+        if (c.readOnly)
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+        else
+            held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        BoxSeen box;
+        HWND saveDialog = nullptr;
+        ASSERT_TRUE(
+            RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_SPEICHERN, 0); },
+                     Then(ChooseFile(SAVE_TITLE, path, &saveDialog),
+                          {{OverwritePrompt(&saveDialog),
+                            [](HWND prompt) { PostMessageA(prompt, WM_COMMAND, IDYES, 0); }},
+                           BoxStep("Lorvex", &box, c.readOnly ? nullptr : "lorvex_write_error")})));
+        if (held != INVALID_HANDLE_VALUE)
+            CloseHandle(held);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ASSERT_TRUE(box.shown);
+        EXPECT_EQ(box.text, std::string(c.report) + ", unit 7, file " + path);
+        EXPECT_EQ(box.owner, nullptr);
+        EXPECT_EQ(ReadAll(path), "alt\r\n");
+        EXPECT_TRUE(IsWindow(hwndMain));
+        DeleteFileA(path.c_str());
+        EXPECT_TRUE(FolderNames(dir).empty()) << "no temporary file is left";
+    }
 }
 
 // Takes the dialog into a folder as a user does, by typing its path and pressing OK; waits
