@@ -139,6 +139,45 @@ std::function<HWND()> DialogTitled(const char* title) {
     return [t] { return FindThreadDialog(t.c_str()); };
 }
 
+std::vector<ModalStep> Then(std::vector<ModalStep> a, const std::vector<ModalStep>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+HWND FileDialogNameControl(HWND dlg) {
+    HWND c = GetDlgItem(dlg, 1148);
+    if (c == nullptr || !IsWindowVisible(c))
+        c = GetDlgItem(dlg, 1152);
+    return c;
+}
+
+std::function<HWND()> ReadyFileDialog(const char* title) {
+    std::string t = title;
+    return [t]() -> HWND {
+        HWND dlg = FindThreadDialog(t.c_str());
+        if (dlg == nullptr || !IsWindowEnabled(dlg))
+            return nullptr;
+        HWND name = FileDialogNameControl(dlg);
+        return name != nullptr && !WindowText(name).empty() ? dlg : nullptr;
+    };
+}
+
+std::vector<ModalStep> ChooseFileSteps(const char* title, const std::string& path, HWND* dialog) {
+    std::string t = title;
+    return {{ReadyFileDialog(title),
+             [path, dialog](HWND dlg) {
+                 if (dialog)
+                     *dialog = dlg;
+                 SetWindowTextA(FileDialogNameControl(dlg), path.c_str());
+             }},
+            {[t, path]() -> HWND {
+                 HWND dlg = FindThreadDialog(t.c_str());
+                 return dlg != nullptr && WindowText(FileDialogNameControl(dlg)) == path ? dlg
+                                                                                         : nullptr;
+             },
+             [](HWND dlg) { PressButton(dlg, IDOK); }}};
+}
+
 std::string WindowText(HWND hwnd) {
     int len = GetWindowTextLengthA(hwnd);
     std::string s(len + 1, '\0');
@@ -166,6 +205,11 @@ std::string MessageBoxText(HWND box) {
     return "";
 }
 
+void PressButton(HWND dlg, int id) {
+    PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
+}
+
 BoxSeen ReadAndCloseBox(HWND box, const char* shotName) {
     BoxSeen seen;
     seen.shown = true;
@@ -182,6 +226,7 @@ BoxSeen ReadAndCloseBox(HWND box, const char* shotName) {
         HICON icon = reinterpret_cast<HICON>(SendMessageA(c, STM_GETICON, 0, 0));
         seen.handIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_HAND);
         seen.exclamationIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_EXCLAMATION);
+        seen.infoIcon = icon != nullptr && icon == LoadIconA(nullptr, IDI_ASTERISK);
     }
     if (shotName)
         SaveWindowPng(box, shotName);
@@ -412,6 +457,12 @@ COLORREF ScreenPixel(HWND hwnd, int x, int y) {
     return c;
 }
 
+HWND FindProcessWindow(DWORD pid, const char* className, const char* title) {
+    WindowSearch d{pid, className, title, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&d));
+    return d.found;
+}
+
 StartedProgram StartProgram(const std::string& exePath, const char* className, const char* title,
                             DWORD timeoutMs, const char* env) {
     StartedProgram p;
@@ -422,14 +473,12 @@ StartedProgram StartProgram(const std::string& exePath, const char* className, c
     if (!CreateProcessA(exePath.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0,
                         const_cast<char*>(env), dir.empty() ? nullptr : dir.c_str(), &si, &p.pi))
         return p;
-    WindowSearch d{p.pi.dwProcessId, className, title, nullptr};
     PumpUntil(
         [&] {
-            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&d));
-            return d.found != nullptr || WaitForSingleObject(p.pi.hProcess, 0) == WAIT_OBJECT_0;
+            p.hwnd = FindProcessWindow(p.pi.dwProcessId, className, title);
+            return p.hwnd != nullptr || WaitForSingleObject(p.pi.hProcess, 0) == WAIT_OBJECT_0;
         },
         timeoutMs);
-    p.hwnd = d.found;
     return p;
 }
 

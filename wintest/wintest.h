@@ -42,12 +42,29 @@ HWND FindThreadDialog(const char* title = nullptr);
 // A ModalStep find function for FindThreadDialog(title); the title is copied.
 std::function<HWND()> DialogTitled(const char* title);
 
+// Steps one after another.
+std::vector<ModalStep> Then(std::vector<ModalStep> a, const std::vector<ModalStep>& b);
+
+// The common file dialogs (explorer style): the file name control, a combo box (cmb13) or
+// an edit (edt1).
+HWND FileDialogNameControl(HWND dlg);
+// The dialog titled `title`, once it shows its initial file name (it fills the control
+// after it appears).
+std::function<HWND()> ReadyFileDialog(const char* title);
+// Types the path into the file name control, then presses OK once the control shows it.
+// *dialog, when given, receives the dialog.
+std::vector<ModalStep> ChooseFileSteps(const char* title, const std::string& path,
+                                       HWND* dialog = nullptr);
+
 // Text of a window (GetWindowTextA), and of a dialog item.
 std::string WindowText(HWND hwnd);
 std::string ItemText(HWND dlg, int id);
 
 // The text of a message box: its static control that holds text.
 std::string MessageBoxText(HWND box);
+
+// Clicks a push button of a dialog as the dialog manager sees a click.
+void PressButton(HWND dlg, int id);
 
 // What a message box shows.
 struct BoxSeen {
@@ -57,6 +74,7 @@ struct BoxSeen {
     bool topmost = false;
     bool handIcon = false;
     bool exclamationIcon = false;
+    bool infoIcon = false;
 };
 
 // Reads a message box, saves it as shotName unless NULL, and closes it with OK.
@@ -94,6 +112,10 @@ std::vector<DWORD> CapturePixels(HDC source, int x, int y, int w, int h);
 
 // The colour the screen shows at a point in client coordinates of hwnd.
 COLORREF ScreenPixel(HWND hwnd, int x, int y);
+
+// A visible top-level window of the process with the class className (and the title,
+// unless title is NULL); NULL when there is none.
+HWND FindProcessWindow(DWORD pid, const char* className, const char* title = nullptr);
 
 // A started program: its process and its main window.
 struct StartedProgram {

@@ -18,43 +18,6 @@ namespace {
 const char* const LOAD_TITLE = "W\xE4hle zu ladende Ergebnisdatei";
 const char* const SAVE_TITLE = "W\xE4hle Dateinamen zum Speichern der Ergebnisse";
 
-// The file name control of the explorer-style dialog: a combo box (cmb13) or an edit (edt1).
-HWND FileNameControl(HWND dlg) {
-    HWND c = GetDlgItem(dlg, 1148);
-    if (c == nullptr || !IsWindowVisible(c))
-        c = GetDlgItem(dlg, 1152);
-    return c;
-}
-
-// The dialog, once it shows its initial file name (it fills the control after it appears).
-std::function<HWND()> ReadyDialog(const char* title) {
-    std::string t = title;
-    return [t]() -> HWND {
-        HWND dlg = FindThreadDialog(t.c_str());
-        if (dlg == nullptr || !IsWindowEnabled(dlg))
-            return nullptr;
-        HWND name = FileNameControl(dlg);
-        return name != nullptr && !WindowText(name).empty() ? dlg : nullptr;
-    };
-}
-
-// Types the path into the file name control, then presses OK once the control shows it.
-std::vector<ModalStep> ChooseFile(const char* title, const std::string& path,
-                                  HWND* dialog = nullptr) {
-    std::string t = title;
-    return {{ReadyDialog(title),
-             [path, dialog](HWND dlg) {
-                 if (dialog)
-                     *dialog = dlg;
-                 SetWindowTextA(FileNameControl(dlg), path.c_str());
-             }},
-            {[t, path]() -> HWND {
-                 HWND dlg = FindThreadDialog(t.c_str());
-                 return dlg != nullptr && WindowText(FileNameControl(dlg)) == path ? dlg : nullptr;
-             },
-             [](HWND dlg) { PressButton(dlg, IDOK); }}};
-}
-
 // The question the save dialog asks before it replaces a file.
 std::function<HWND()> OverwritePrompt(HWND* saveDialog) {
     return [saveDialog]() -> HWND {
@@ -62,12 +25,6 @@ std::function<HWND()> OverwritePrompt(HWND* saveDialog) {
         return w != nullptr && w != *saveDialog && GetWindow(w, GW_OWNER) == *saveDialog ? w
                                                                                          : nullptr;
     };
-}
-
-// Steps one after another.
-std::vector<ModalStep> Then(std::vector<ModalStep> a, const std::vector<ModalStep>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
 }
 
 std::string ReadAll(const std::string& path) {
@@ -169,8 +126,8 @@ TEST_F(FileCommands, FirstDialogOffersTheDefaultNameAndCancelChangesNothing) {
         const char* title = command == IDM_LADEN ? LOAD_TITLE : SAVE_TITLE;
         std::string name, filter;
         ASSERT_TRUE(RunModal([&] { SendMessageA(hwndMain, WM_COMMAND, command, 0); },
-                             {{ReadyDialog(title), [&](HWND dlg) {
-                                   name = WindowText(FileNameControl(dlg));
+                             {{ReadyFileDialog(title), [&](HWND dlg) {
+                                   name = WindowText(FileDialogNameControl(dlg));
                                    filter = ItemText(dlg, 1136); // cmb1, the filter list
                                    SaveWindowPng(dlg, command == IDM_LADEN ? "lorvex_load_dialog"
                                                                            : "lorvex_save_dialog");
@@ -189,7 +146,7 @@ TEST_F(FileCommands, SaveWritesANewFileAndLoadShowsIt) {
     const ResultTable computed = resultTable;
     std::string path = Path("neu.dat");
     ASSERT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_SPEICHERN, 0); },
-                         ChooseFile(SAVE_TITLE, path)));
+                         ChooseFileSteps(SAVE_TITLE, path)));
     std::string content = ReadAll(path);
     EXPECT_EQ(content.size(), 5000u);
     EXPECT_EQ(content, ResultFileContent(computed));
@@ -202,7 +159,7 @@ TEST_F(FileCommands, SaveWritesANewFileAndLoadShowsIt) {
     HWND saveDialog = nullptr;
     bool asked = false;
     ASSERT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_SPEICHERN, 0); },
-                         Then(ChooseFile(SAVE_TITLE, path, &saveDialog),
+                         Then(ChooseFileSteps(SAVE_TITLE, path, &saveDialog),
                               {{OverwritePrompt(&saveDialog), [&](HWND box) {
                                     asked = true;
                                     SaveWindowPng(box, "lorvex_overwrite_prompt");
@@ -215,7 +172,7 @@ TEST_F(FileCommands, SaveWritesANewFileAndLoadShowsIt) {
     WriteAll(path, content);
     memset(&resultTable, 0, sizeof resultTable);
     ASSERT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_LADEN, 0); },
-                         ChooseFile(LOAD_TITLE, path)));
+                         ChooseFileSteps(LOAD_TITLE, path)));
     ASSERT_NE(hwndResults, NO_WINDOW);
     EXPECT_TRUE(PumpUntil(
         [] { return (GetMenuState(hMenu, IDM_SPEICHERN, MF_BYCOMMAND) & MF_GRAYED) == 0; }));
@@ -255,9 +212,9 @@ TEST_F(FileCommands, BadFileIsReportedAndTheProgramGoesOn) {
         std::string path = Path(c.name);
         WriteAll(path, c.content);
         BoxSeen box;
-        ASSERT_TRUE(RunModal(
-            [] { SendMessageA(hwndMain, WM_COMMAND, IDM_LADEN, 0); },
-            Then(ChooseFile(LOAD_TITLE, path), {BoxStep("Lorvex", &box, "lorvex_load_error")})));
+        ASSERT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_LADEN, 0); },
+                             Then(ChooseFileSteps(LOAD_TITLE, path),
+                                  {BoxStep("Lorvex", &box, "lorvex_load_error")})));
         ASSERT_TRUE(box.shown);
         EXPECT_EQ(box.owner, nullptr);
         EXPECT_EQ(box.text, std::string(c.report) + ", unit 7, file " + path);
@@ -310,7 +267,7 @@ TEST_F(FileCommands, FailedSaveIsReportedAndLeavesTheOldFile) {
         HWND saveDialog = nullptr;
         ASSERT_TRUE(
             RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_SPEICHERN, 0); },
-                     Then(ChooseFile(SAVE_TITLE, path, &saveDialog),
+                     Then(ChooseFileSteps(SAVE_TITLE, path, &saveDialog),
                           {{OverwritePrompt(&saveDialog),
                             [](HWND prompt) { PostMessageA(prompt, WM_COMMAND, IDYES, 0); }},
                            BoxStep("Lorvex", &box, c.readOnly ? nullptr : "lorvex_write_error")})));
@@ -332,7 +289,7 @@ TEST_F(FileCommands, FailedSaveIsReportedAndLeavesTheOldFile) {
 std::vector<ModalStep> GoToFolder(const char* title, const std::string& path,
                                   const std::string& name) {
     std::string t = title;
-    return Then(ChooseFile(title, path),
+    return Then(ChooseFileSteps(title, path),
                 {{[t, name]() -> HWND {
                       HWND dlg = FindThreadDialog(t.c_str());
                       return dlg != nullptr && ItemText(dlg, 1137) == name ? dlg : nullptr;
@@ -404,10 +361,10 @@ TEST_F(FileCommands, CommandsUseExactlyTheChosenFile) {
                 steps = Then(steps, GoToFolder(title, Path(v), v));
             // The current directory is not the folder the dialog shows.
             const std::string current = Path("aktuell");
-            steps = Then(steps, {{ReadyDialog(title),
+            steps = Then(steps, {{ReadyFileDialog(title),
                                   [current](HWND) { SetCurrentDirectoryA(current.c_str()); }}});
             HWND dialog = nullptr;
-            steps = Then(steps, ChooseFile(title, c.typed, &dialog));
+            steps = Then(steps, ChooseFileSteps(title, c.typed, &dialog));
             if (command == IDM_SPEICHERN) {
                 steps = Then(steps, {{OverwritePrompt(&dialog), [](HWND prompt) {
                                           PostMessageA(prompt, WM_COMMAND, IDYES, 0);
@@ -441,8 +398,8 @@ TEST_F(FileCommands, CommandsUseExactlyTheChosenFile) {
     }
     std::string offered;
     ASSERT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_LADEN, 0); },
-                         {{ReadyDialog(LOAD_TITLE), [&](HWND dlg) {
-                               offered = WindowText(FileNameControl(dlg));
+                         {{ReadyFileDialog(LOAD_TITLE), [&](HWND dlg) {
+                               offered = WindowText(FileDialogNameControl(dlg));
                                PressButton(dlg, IDCANCEL);
                            }}}));
     EXPECT_EQ(offered, "ergebnis.dat");

@@ -72,9 +72,3 @@ inline void ExpectResultsPlacement() {
     EXPECT_EQ(r.right - r.left, 300);
     EXPECT_EQ(r.bottom - r.top, 400);
 }
-
-// Clicks a push button of a dialog as the dialog manager sees a click.
-inline void PressButton(HWND dlg, int id) {
-    PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
-}

@@ -1,0 +1,60 @@
+// File selection through the common open dialog, and the box that reports the system's last
+// error code.
+#include <cstddef>
+#include <cstring>
+
+#include "parvane.h"
+
+OPENFILENAMEA ofn;
+char szFile[FILE_FIELD_LENGTH];
+char szFileTitle[FILE_FIELD_LENGTH];
+char szFilter[FILE_FIELD_LENGTH];
+char szDefExt[4];
+char szErrText[ERR_TEXT_LENGTH];
+
+// The record as the dialogs know it without its three Windows 2000 fields.
+constexpr DWORD OPEN_FILE_NAME_SIZE = offsetof(OPENFILENAMEA, pvReserved);
+#ifndef _WIN64
+static_assert(OPEN_FILE_NAME_SIZE == 76, "record size of the 32-bit file dialog");
+#endif
+
+void InitOpenFileName(HWND owner, const char* title) {
+    memset(&ofn, 0, sizeof ofn);
+    ofn.lStructSize = OPEN_FILE_NAME_SIZE;
+    ofn.hwndOwner = owner;
+    ofn.hInstance = nullptr;
+    ofn.lpstrFilter = szFilter;
+    ofn.lpstrCustomFilter = nullptr;
+    ofn.nMaxCustFilter = 0;
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = szFile;
+    ofn.nMaxFile = sizeof szFile;
+    // A buffer of its own for the title, so that szFile gets the full path back.
+    ofn.lpstrFileTitle = szFileTitle;
+    ofn.nMaxFileTitle = sizeof szFileTitle;
+    ofn.lpstrInitialDir = nullptr;
+    ofn.lpstrTitle = title;
+    ofn.Flags = OFN_LONGNAMES | OFN_FILEMUSTEXIST;
+    ofn.nFileOffset = 0;
+    ofn.nFileExtension = 0;
+    ofn.lpstrDefExt = szDefExt;
+    ofn.lCustData = 0;
+    ofn.lpfnHook = nullptr;
+    ofn.lpTemplateName = nullptr;
+}
+
+int ShowOpenFileDialog(HWND owner, char* name, std::size_t nameLength) {
+    ProposeFileName(name, nameLength, szFile);
+    InitOpenFileName(owner, FILE_DIALOG_TITLE);
+    // Cancel and failure are alike to the caller.
+    if (!GetOpenFileNameA(&ofn))
+        return -1;
+    return TakeChosenPath(szFile, name, nameLength);
+}
+
+void ShowLastError(HWND owner) {
+    const auto code = static_cast<std::int32_t>(GetLastError());
+    if (!FormatErrorText(code, szErrText))
+        return;
+    MessageBoxA(owner, szErrText, "Fehler", MB_ICONHAND);
+}

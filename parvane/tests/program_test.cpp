@@ -1,0 +1,132 @@
+// The real program: its splash over the main window for four seconds, picture windows opened
+// through its own file dialog, the accelerators typed in a picture window, and Beenden.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "bmpfiles.h"
+#include "parvane.h"
+#include "wintest.h"
+
+namespace {
+
+// A visible top-level dialog of the program, by title.
+HWND ProgramDialog(const StartedProgram& p, const char* title) {
+    return FindProcessWindow(p.pi.dwProcessId, "#32770", title);
+}
+
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM lp) {
+    char cls[64] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (lstrcmpA(cls, PICTURE_CLASS) == 0)
+        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> ProgramPictures(HWND main) {
+    std::vector<HWND> found;
+    EnumChildWindows(main, CollectChild, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Chooses the file in the program's own file dialog, as a user types it.
+bool OpenInProgram(const StartedProgram& p, const std::string& path) {
+    const size_t before = ProgramPictures(p.hwnd).size();
+    PostMessageA(p.hwnd, WM_COMMAND, IDM_OEFFNEN, 0);
+    HWND dlg = nullptr;
+    if (!PumpUntil([&] { return (dlg = ProgramDialog(p, FILE_DIALOG_TITLE)) != nullptr; }))
+        return false;
+    HWND name = nullptr;
+    PumpUntil([&] {
+        name = FileDialogNameControl(dlg);
+        return name != nullptr && !WindowText(name).empty();
+    });
+    SetWindowTextA(name, path.c_str());
+    PressButton(dlg, IDOK);
+    return PumpUntil([&] { return ProgramPictures(p.hwnd).size() == before + 1; });
+}
+
+std::string TempPath(const std::string& name) {
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    return std::string(temp) + "parvane_prog_" + std::to_string(GetTickCount()) + "_" + name;
+}
+
+TEST(ParvaneProgram, SplashStandsFourSecondsCentredThenPicturesAndKeysWorkAndBeendenEnds) {
+    StartedProgram p = StartProgram(std::string("Z:") + PARVANE_EXE, MAIN_CLASS, MAIN_TITLE);
+    ASSERT_NE(p.hwnd, nullptr);
+    const DWORD shown = GetTickCount();
+
+    // The splash: a child of the main window, centred in its client area.
+    HWND splash = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        splash = FindWindowExA(p.hwnd, nullptr, "#32770", "Parvane startet...");
+        return splash != nullptr && IsWindowVisible(splash);
+    }));
+    RECT pc, s;
+    GetClientRect(p.hwnd, &pc);
+    GetWindowRect(splash, &s);
+    MapWindowPoints(nullptr, p.hwnd, reinterpret_cast<POINT*>(&s), 2);
+    EXPECT_EQ(s.left, (pc.right - (s.right - s.left)) / 2);
+    EXPECT_EQ(s.top, (pc.bottom - (s.bottom - s.top)) / 2);
+    EXPECT_FALSE(IsWindowEnabled(p.hwnd)) << "the main window takes no input meanwhile";
+    PumpFor(300);
+    SaveWindowPng(p.hwnd, "parvane_program_splash");
+    for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+        PostMessageA(splash, WM_KEYDOWN, key, 0);
+        PostMessageA(splash, WM_KEYUP, key, 0xC0000000);
+    }
+    PumpFor(300);
+    EXPECT_TRUE(IsWindow(splash)) << "Enter or Esc closed the splash";
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(splash); }, 8000));
+    const DWORD stood = GetTickCount() - shown;
+    EXPECT_GE(stood, 3800u);
+    EXPECT_LE(stood, 6000u);
+    EXPECT_TRUE(IsWindowEnabled(p.hwnd));
+
+    // Three pictures through the program's own dialog, from a folder of their own.
+    const COLORREF tones[3][4] = {
+        {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)},
+        {RGB(0, 255, 255), RGB(255, 0, 255), RGB(128, 128, 128), RGB(0, 0, 0)},
+        {RGB(255, 128, 0), RGB(128, 0, 255), RGB(0, 128, 64), RGB(64, 32, 0)}};
+    std::vector<std::string> files;
+    for (int i = 0; i < 3; ++i) {
+        files.push_back(TempPath("p" + std::to_string(i) + ".bmp"));
+        ASSERT_TRUE(WriteFileBytes(files.back(), ColourBmp(160 - 20 * i, 90 + 15 * i, tones[i])));
+        ASSERT_TRUE(OpenInProgram(p, files.back())) << files.back();
+    }
+    std::vector<HWND> pics = ProgramPictures(p.hwnd);
+    ASSERT_EQ(pics.size(), 3u);
+    PumpFor(200);
+    SaveWindowPng(p.hwnd, "parvane_program_three_pictures");
+
+    // Shift+F1 typed while a picture window has the keyboard: the main window's Info box.
+    HWND picture = pics[0];
+    const DWORD programThread = GetWindowThreadProcessId(p.hwnd, nullptr);
+    ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), programThread, TRUE));
+    SetForegroundWindow(p.hwnd);
+    SetFocus(picture);
+    const bool focused = PumpUntil([&] { return GetFocus() == picture; }, 2000);
+    EXPECT_TRUE(focused);
+    TypeKey(VK_F1, false, true, false);
+    HWND box = nullptr;
+    EXPECT_TRUE(PumpUntil([&] { return (box = ProgramDialog(p, "Parvane")) != nullptr; }));
+    AttachThreadInput(GetCurrentThreadId(), programThread, FALSE);
+    if (box != nullptr) {
+        EXPECT_EQ(GetWindow(box, GW_OWNER), p.hwnd);
+        EXPECT_EQ(MessageBoxText(box).substr(0, 10), "AboutBox\n\r");
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        PumpUntil([&] { return !IsWindow(box); });
+    }
+
+    // Beenden closes everything and ends with code 0.
+    PostMessageA(p.hwnd, WM_COMMAND, IDM_BEENDEN, 0);
+    EXPECT_EQ(WaitForExit(p), 0);
+    for (const std::string& f : files)
+        DeleteFileA(f.c_str());
+}
+
+} // namespace

@@ -1,0 +1,102 @@
+// ViewerWndProc, the procedure of both window kinds: the main window, which shows the
+// start-up picture and carries out the menu commands, and the picture windows, whose
+// branches are in picture_wnd.cpp. Both paint their slot's bitmap the same way.
+#include "parvane.h"
+
+HBITMAP hBmp[SLOT_COUNT];
+std::int32_t bmpWidth[SLOT_COUNT];
+std::int32_t bmpHeight[SLOT_COUNT];
+bool slotTaken[SLOT_COUNT];
+std::int32_t cxFrame, cyFrame, cyCaption;
+
+namespace {
+
+// A picture window's slot is its control id; -1 for an id that is not a picture slot.
+int SlotOf(HWND hwnd) {
+    const LONG_PTR id = GetWindowLongPtrA(hwnd, GWLP_ID);
+    return id >= 1 && id <= MAX_CHILDREN ? static_cast<int>(id) : -1;
+}
+
+void LoadStartUpPicture(HWND hwnd) {
+    hBmp[0] = static_cast<HBITMAP>(
+        LoadImageA(hInst, MAKEINTRESOURCEA(IDB_Logo), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE));
+    if (hBmp[0] == nullptr) {
+        // The window opens all the same, with an empty slot 0 and the metrics at 0.
+        ShowLastError(hwnd);
+        return;
+    }
+    BITMAP bm;
+    GetObjectA(hBmp[0], sizeof bm, &bm);
+    bmpWidth[0] = bm.bmWidth;
+    bmpHeight[0] = bm.bmHeight;
+    cxFrame = GetSystemMetrics(SM_CXFRAME);
+    cyFrame = GetSystemMetrics(SM_CYFRAME);
+    cyCaption = GetSystemMetrics(SM_CYCAPTION);
+}
+
+// Copies a block the size of the client area from the slot's bitmap to (x, y): the main
+// window centres its picture, a picture window shows it from its top-left corner.
+void PaintSlot(HWND hwnd, int slot) {
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    const int cw = rc.right - rc.left, ch = rc.bottom - rc.top;
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    HDC mem = CreateCompatibleDC(hdc);
+    HGDIOBJ old = SelectObject(mem, hBmp[slot]);
+    int x = 0, y = 0;
+    if (slot == 0) {
+        x = CentredPosition(cw, bmpWidth[0]);
+        y = CentredPosition(ch, bmpHeight[0]);
+    }
+    BitBlt(hdc, x, y, cw, ch, mem, 0, 0, SRCCOPY);
+    // The bitmap stays in its slot: painting never deletes a picture.
+    if (old != nullptr)
+        SelectObject(mem, old);
+    DeleteDC(mem);
+    EndPaint(hwnd, &ps);
+}
+
+LRESULT MainCommand(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(wParam)) {
+    case IDM_BEENDEN: SendMessageA(hwnd, WM_CLOSE, 0, 0); return 0;
+    case IDM_HILFETHEMEN: MessageBoxA(hwnd, HELP_TEXT, BOX_CAPTION, MB_ICONEXCLAMATION); return 0;
+    case IDM_INFO: MessageBoxA(hwnd, INFO_TEXT, BOX_CAPTION, MB_ICONINFORMATION); return 0;
+    case IDM_OEFFNEN: OpenCommand(hwnd); return 0;
+    default: return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+LRESULT CALLBACK ViewerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A picture window is the one with a parent; the main window has none.
+    const bool picture = GetParent(hwnd) != nullptr;
+    const int slot = picture ? SlotOf(hwnd) : 0;
+    if (slot < 0)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    switch (message) {
+    case WM_CREATE:
+        if (picture)
+            return CreatePictureWindow(hwnd, slot);
+        LoadStartUpPicture(hwnd);
+        return 0;
+    case WM_PAINT: PaintSlot(hwnd, slot); return 0;
+    case WM_COMMAND:
+        if (picture)
+            return DefWindowProcA(hwnd, message, wParam, lParam);
+        return MainCommand(hwnd, message, wParam, lParam);
+    case WM_DESTROY:
+        if (picture) {
+            DestroyPictureWindow(slot);
+        } else {
+            // The start-up picture lives as long as the main window.
+            if (hBmp[0] != nullptr)
+                DeleteObject(hBmp[0]);
+            hBmp[0] = nullptr;
+            PostQuitMessage(0);
+        }
+        return 0;
+    default: return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
