@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "filedialog.h"
+#include "filedlg.h"
 #include "formula.h"
 #include "loadsave.h"
 #include "lorvex.h"

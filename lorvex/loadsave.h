@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "filedlg.h"
 #include "textio.h"
 
 extern OPENFILENAMEA ofn;

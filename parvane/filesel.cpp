@@ -1,8 +1,8 @@
 // File selection through the common open dialog, and the box that reports the system's last
 // error code.
-#include <cstddef>
 #include <cstring>
 
+#include "filedlg.h"
 #include "parvane.h"
 
 OPENFILENAMEA ofn;
@@ -11,12 +11,6 @@ char szFileTitle[FILE_FIELD_LENGTH];
 char szFilter[FILE_FIELD_LENGTH];
 char szDefExt[4];
 char szErrText[ERR_TEXT_LENGTH];
-
-// The record as the dialogs know it without its three Windows 2000 fields.
-constexpr DWORD OPEN_FILE_NAME_SIZE = offsetof(OPENFILENAMEA, pvReserved);
-#ifndef _WIN64
-static_assert(OPEN_FILE_NAME_SIZE == 76, "record size of the 32-bit file dialog");
-#endif
 
 void InitOpenFileName(HWND owner, const char* title) {
     memset(&ofn, 0, sizeof ofn);

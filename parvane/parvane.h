@@ -56,6 +56,7 @@ constexpr char BOX_CAPTION[] = "Parvane";
 extern std::int32_t nChildren;
 extern std::int32_t xNextChild, yNextChild;
 extern char szFileName[FILE_FIELD_LENGTH];
+constexpr char START_FILE_NAME[] = "Zelmark_h.bmp";
 // The error code shown when the system loader fails without saying why.
 constexpr DWORD LOAD_FAILED_CODE = ERROR_INVALID_DATA;
 

@@ -3,19 +3,17 @@
 #include <cstring>
 
 #include "parvane.h"
+#include "textio.h"
 
 std::int32_t nChildren = 0;
 std::int32_t xNextChild = 0, yNextChild = 0;
-char szFileName[FILE_FIELD_LENGTH] = "Zelmark_h.bmp";
+char szFileName[FILE_FIELD_LENGTH];
 
 namespace {
 
-// The rest of szFileName after its start value is blank, as in every fixed text.
-const bool fileNameBlanked = [] {
-    const std::size_t n = strlen(szFileName);
-    memset(szFileName + n + 1, ' ', FILE_FIELD_LENGTH - n - 1);
-    return true;
-}();
+// The start value: the name, a NUL and blanks, as in every fixed text.
+[[maybe_unused]] const bool fileNameSet =
+    (SetFixedText(szFileName, FILE_FIELD_LENGTH, START_FILE_NAME), true);
 
 constexpr char BITMAP_FILTER[] = "Bitmap Dateien (*.bmp)\0*.bmp\0";
 

@@ -22,11 +22,31 @@ need_packages() {
 
 install_build_deps() {
     need_packages cmake make g++ googletest libbenchmark-dev \
-        g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+        g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 \
+        g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 }
 
+# wine32 installs everywhere but runs only where the kernel executes 32-bit programs.
 install_wine_deps() {
-    need_packages wine wine32:i386 xvfb xauth fonts-wine imagemagick x11-utils
+    need_packages wine wine64 wine32:i386 xvfb xauth fonts-wine imagemagick x11-utils
+}
+
+# True when this machine executes 32-bit programs: tried, not read off the package list.
+can_run_win32() {
+    /usr/lib/wine/wineserver32 --version >/dev/null 2>&1
+}
+
+# The architecture to run a program in here: win32, the product, where it can run.
+runnable_arch() {
+    if can_run_win32; then echo win32; else echo win64; fi
+}
+
+# The Windows configurations: win32 (the product) in build/windows, win64 in build/windows64.
+windows_build_dir() {
+    case "$1" in
+    win32) echo "$BUILD_ROOT/windows" ;;
+    win64) echo "$BUILD_ROOT/windows64" ;;
+    esac
 }
 
 install_fuzz_deps() {
@@ -37,9 +57,12 @@ configure_native() {
     cmake -S "$ROOT" -B "$BUILD_ROOT/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
 }
 
+# configure_windows [win32|win64]; win32 when not named.
 configure_windows() {
-    cmake -S "$ROOT" -B "$BUILD_ROOT/windows" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" >/dev/null
+    local arch=${1:-win32} toolchain=mingw-i686.cmake
+    [ "$arch" = win64 ] && toolchain=mingw-x86_64.cmake
+    cmake -S "$ROOT" -B "$(windows_build_dir "$arch")" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/$toolchain" >/dev/null
 }
 
 build_dir() {
@@ -67,12 +90,14 @@ start_display() {
     return 1
 }
 
-# Makes a fresh Wine prefix with a 1024x768 virtual desktop; sets WINEPREFIX.
+# make_prefix DIR [win32|win64]: a fresh Wine prefix of that architecture (win32 when not
+# named) with a 1024x768 virtual desktop; sets WINEPREFIX, WINEARCH, WINELOADER, WINESERVER.
 make_prefix() {
-    export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    . "$ROOT/cmake/wine-arch.sh" "${2:-win32}"
+    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
-    wineboot -i >/dev/null 2>&1
+    "$WINELOADER" wineboot -i >/dev/null 2>&1
     cat >"$WINEPREFIX/desktop.reg" <<'REG'
 REGEDIT4
 
@@ -82,7 +107,7 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "Default"="1024x768"
 REG
-    wine regedit "$WINEPREFIX/desktop.reg" >/dev/null 2>&1
+    "$WINELOADER" regedit "$WINEPREFIX/desktop.reg" >/dev/null 2>&1
     # This Wine does not find the fonts of its own data folder (the caption-button symbols,
     # MS Sans Serif of the dialog templates); copied into the prefix, the windows look as on
     # Windows.
@@ -90,12 +115,12 @@ REG
     for f in /usr/share/wine/fonts/*; do
         [ -f "$f" ] && cp "$f" "$WINEPREFIX/drive_c/windows/Fonts/"
     done
-    wineserver -w
+    "$WINESERVER" -w
 }
 
 # Runs from an EXIT trap under set -e: nothing in it may fail the script.
 stop_wine() {
-    if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
+    if [ -n "${WINEPREFIX:-}" ]; then "${WINESERVER:-wineserver}" -k 2>/dev/null || true; fi
     if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
     return 0
 }

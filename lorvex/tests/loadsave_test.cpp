@@ -10,7 +10,7 @@
 #include <string>
 
 #include "lorvex_fixture.h"
-#include "filedialog.h"
+#include "filedlg.h"
 #include "resultfile.h"
 
 namespace {
@@ -91,8 +91,13 @@ TEST_F(FileCommands, RecordIsFilledForEachDialog) {
     for (bool saving : {false, true}) {
         memset(&r, 0x55, sizeof r);
         InitOpenFileName(r, "T", saving);
+<<<<<<< HEAD
 #ifndef _WIN64
-        EXPECT_EQ(r.lStructSize, 76u);
+        =======
+#ifdef _WIN64
+            EXPECT_EQ(r.lStructSize, 136u);
+#else
+            >>>>>>> main EXPECT_EQ(r.lStructSize, 76u);
 #endif
         EXPECT_EQ(r.lStructSize, static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400A));
         EXPECT_EQ(r.hwndOwner, hwndMain);

@@ -13,7 +13,7 @@ void ResetProgramData() {
     cxFrame = cyFrame = cyCaption = 0;
     nChildren = 0;
     xNextChild = yNextChild = 0;
-    SetFixedText(szFileName, sizeof szFileName, "Zelmark_h.bmp");
+    SetFixedText(szFileName, sizeof szFileName, START_FILE_NAME);
     idSplashTimer = 1;
     splashSetTimer = SetTimer;
 }

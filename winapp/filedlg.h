@@ -1,7 +1,7 @@
-// The common file dialogs as the programs use them. The dialog gets a full-path buffer of its
-// own as its file buffer, so that what the program opens never depends on the current
-// directory or on how the user entered the name; the program's name field stays the title
-// buffer and supplies the name the dialog offers.
+// What the programs with common file dialogs share. The dialog gets a full-path buffer of its
+// own as its file buffer, so that what a program opens never depends on the current directory
+// or on how the user entered the name; the program's name field stays the title buffer and
+// supplies the name the dialog offers.
 #pragma once
 
 #include <windows.h>
@@ -11,12 +11,12 @@
 #include <cstddef>
 #include <string>
 
-// The record size the dialogs are given: the layout without the Windows 2000 fields, which
-// ends with lpTemplateName (OPENFILENAME_SIZE_VERSION_400A, which is no constant expression).
-constexpr DWORD OPEN_FILE_NAME_SIZE =
-    offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
+// The record size the file dialogs are given: the layout without the Windows 2000 fields,
+// 76 bytes in the 32-bit programs. (This is OPENFILENAME_SIZE_VERSION_400A, which the headers
+// do not give as a constant expression.)
+constexpr DWORD OPEN_FILE_NAME_SIZE = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
 #ifndef _WIN64
-static_assert(OPEN_FILE_NAME_SIZE == 76, "the 32-bit dialogs take the 76-byte record");
+static_assert(OPEN_FILE_NAME_SIZE == 76, "the 32-bit record without the Windows 2000 fields");
 #endif
 
 // Fills every field of `record` for one dialog. The text of nameField (up to its NUL) is

@@ -1,4 +1,4 @@
-#include "filedialog.h"
+#include "filedlg.h"
 
 #include <cstring>
 
