@@ -91,13 +91,10 @@ TEST_F(FileCommands, RecordIsFilledForEachDialog) {
     for (bool saving : {false, true}) {
         memset(&r, 0x55, sizeof r);
         InitOpenFileName(r, "T", saving);
-<<<<<<< HEAD
-#ifndef _WIN64
-        =======
 #ifdef _WIN64
-            EXPECT_EQ(r.lStructSize, 136u);
+        EXPECT_EQ(r.lStructSize, 136u);
 #else
-            >>>>>>> main EXPECT_EQ(r.lStructSize, 76u);
+        EXPECT_EQ(r.lStructSize, 76u);
 #endif
         EXPECT_EQ(r.lStructSize, static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400A));
         EXPECT_EQ(r.hwndOwner, hwndMain);
