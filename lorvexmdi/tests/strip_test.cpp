@@ -151,8 +151,15 @@ TEST_F(MdiFrame, StripDrawsWhiteTextOverItsTwoShadowsWithinTheTextRectangle) {
     // The shadows reach the last row of the rectangle and are cut there ("_" and "p" reach
     // into the lowest rows of the cell).
     SetWindowTextA(strip, "p_q_g_y_j");
+    // Setting the text paints at once: nothing is left to paint.
+    EXPECT_FALSE(GetUpdateRect(strip, nullptr, FALSE));
     StripPicture low = Capture(strip);
     ExpectThreeDrawings(low, box);
+    // White reaches the lowest row, so the shadows would reach below the rectangle.
+    bool whiteInLastRow = false;
+    for (int x = 0; x < low.w; ++x)
+        whiteInLastRow = whiteInLastRow || low.at(x, box.bottom - 1) == WHITE;
+    EXPECT_TRUE(whiteInLastRow);
     lastShadowRow = -1;
     for (int y = 0; y < low.h; ++y)
         for (int x = 0; x < low.w; ++x)
