@@ -48,8 +48,7 @@ LRESULT CALLBACK ViewerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 
 // Texts of the commands.
 constexpr char HELP_TEXT[] = "Hilfestellung nicht implementiert.";
-constexpr char INFO_TEXT[] = "AboutBox\n\rParvane 1.0: Bitmap-Dateien laden und anzeigen, "
-                             "bis zu drei zugleich";
+constexpr char INFO_TEXT[] = "AboutBox\n\rParvane 1.0: Bitmap-Dateien laden und anzeigen";
 constexpr char BOX_CAPTION[] = "Parvane";
 
 // Picture windows (picture_wnd.cpp).

@@ -9,9 +9,9 @@ The ground is one colour up to the corners: the splash dialog's picture control 
 room around the picture with the colour of its corner pixel.
 The generated file is committed; run this script again after changing the picture.
 """
-import importlib.util
 import math
 import os
+import runpy
 import shutil
 import struct
 import subprocess
@@ -20,11 +20,8 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 # The 24-bit file writer of the Lorvex pictures serves here too.
-_spec = importlib.util.spec_from_file_location(
-    'lorvex_images', os.path.join(HERE, '..', '..', 'lorvex', 'res', 'make_images.py'))
-_lorvex_images = importlib.util.module_from_spec(_spec)
-_spec.loader.exec_module(_lorvex_images)
-write_bmp24 = _lorvex_images.write_bmp24
+write_bmp24 = runpy.run_path(
+    os.path.join(HERE, '..', '..', 'lorvex', 'res', 'make_images.py'))['write_bmp24']
 W, H = 264, 130
 GROUND = (250, 246, 232)
 FONT = '/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf'

@@ -256,8 +256,7 @@ TEST_F(ParvaneMain, HelpAndInfoShowTheirBoxesAndOtherCommandsNothing) {
         const char* shot;
     } cases[] = {
         {IDM_HILFETHEMEN, "Hilfestellung nicht implementiert.", true, "parvane_help_box"},
-        {IDM_INFO,
-         "AboutBox\n\rParvane 1.0: Bitmap-Dateien laden und anzeigen, bis zu drei zugleich", false,
+        {IDM_INFO, "AboutBox\n\rParvane 1.0: Bitmap-Dateien laden und anzeigen", false,
          "parvane_info_box"},
     };
     for (const Case& c : cases) {
