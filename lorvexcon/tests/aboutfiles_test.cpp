@@ -1,4 +1,5 @@
-// The About dialog, and loading and saving result files through the real file dialogs.
+// The About dialog, and loading and saving result files through the real file dialogs, also
+// across the two editions of the program.
 #include <windows.h>
 
 #include <commdlg.h>
@@ -145,6 +146,11 @@ TEST_F(Files, RecordOwnedByTheResultsWindowAndFlagsPerDialog) {
         EXPECT_EQ(std::string(ofn.lpstrFilter, 48),
                   std::string("Lorvex Ergebnis Dateien\0*.dat\0Alle Dateien\0*.*\0\0", 48));
         EXPECT_EQ(ofn.nFilterIndex, 1u);
+        // The dialog fills a path buffer of its own; the name field gets the bare name.
+        EXPECT_EQ(ofn.lpstrFile, chosenPath);
+        EXPECT_STREQ(chosenPath, "Lorvex_Ergebnis.dat ");
+        EXPECT_EQ(ofn.lpstrFileTitle, formulaModel.resultFileName);
+        EXPECT_EQ(ofn.nMaxFileTitle, 256u);
         EXPECT_STREQ(ofn.lpstrTitle, "T");
         EXPECT_STREQ(ofn.lpstrDefExt, "dat");
         EXPECT_EQ(ofn.Flags, saving ? static_cast<DWORD>(OFN_LONGNAMES | OFN_OVERWRITEPROMPT)
@@ -245,4 +251,47 @@ TEST_F(Files, ABadFileIsReportedAndTheProgramGoesOn) {
     EXPECT_EQ(seen.text.substr(0, 8), "severe (");
     EXPECT_NE(seen.text.find(locked), std::string::npos) << seen.text;
     EXPECT_EQ(ReadAll(locked), "old");
+}
+
+TEST_F(Files, AFileSavedHereLoadsInLorvexAndTheOtherWayRound) {
+    resultTable = SampleTable();
+    ShowResults();
+    const std::string mine = Path("von_lorvexcon.dat");
+    ASSERT_TRUE(Save(mine));
+
+    // Lorvex loads it and saves it under another name.
+    StartedProgram lorvex = StartProgramUnderTest(WinePath(LORVEX_EXE), "Lorvex");
+    ASSERT_NE(lorvex.hwnd, nullptr);
+    const DWORD pid = lorvex.pi.dwProcessId;
+    auto choose = [&](UINT command, const char* title, const std::string& path) {
+        PostMessageA(lorvex.hwnd, WM_COMMAND, command, 0);
+        HWND dlg = nullptr;
+        EXPECT_TRUE(
+            PumpUntil([&] { return (dlg = FindProcessWindow(pid, "#32770", title)) != nullptr; }));
+        if (!dlg)
+            return;
+        PumpUntil([&] { return FileDialogNameControl(dlg) != nullptr; });
+        SetWindowTextA(FileDialogNameControl(dlg), path.c_str());
+        PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDOK)));
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(dlg); }));
+    };
+    const std::string theirs = Path("von_lorvex.dat");
+    choose(30002, LOAD_TITLE, mine); // Laden
+    PumpFor(300);
+    if (HWND box = FindProcessWindow(pid, "#32770", "Lorvex")) {
+        ADD_FAILURE() << "Lorvex reports: " << MessageBoxText(box);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+    choose(30003, SAVE_TITLE, theirs); // Speichern
+    EXPECT_TRUE(
+        PumpUntil([&] { return GetFileAttributesA(theirs.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    PostMessageA(lorvex.hwnd, WM_CLOSE, 0, 0);
+    WaitForExit(lorvex);
+    EXPECT_EQ(ReadAll(theirs), ReadAll(mine));
+
+    // And the file Lorvex wrote loads here.
+    resultTable = ResultTable{};
+    ASSERT_TRUE(Load(theirs));
+    EXPECT_TRUE(SameTable(resultTable, SampleTable()));
 }
