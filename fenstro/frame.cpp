@@ -1,0 +1,245 @@
+// The frame window: start-up, the MDI client with the status bar, the message loop.
+#include "fenstro_internal.h"
+
+#include <commctrl.h>
+
+#include "msgloop.h"
+
+HINSTANCE fenInstance = nullptr;
+HWND fenFrame = nullptr;
+HWND fenClient = nullptr;
+HWND fenStatus = nullptr;
+DWORD fenInterfaceThread = 0;
+std::string fenProgramName;
+
+namespace {
+
+WindowGeometry frameGeometry{};
+bool frameGeometrySet = false;
+HANDLE programThread = nullptr;
+
+std::string ProgramFileName() {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name = path;
+    std::size_t slash = name.find_last_of("\\/:");
+    if (slash != std::string::npos)
+        name.erase(0, slash + 1);
+    std::size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos && dot > 0)
+        name.erase(dot);
+    return name;
+}
+
+// The first icon of the program file, or the standard one.
+BOOL CALLBACK TakeFirstIcon(HMODULE module, LPCSTR, LPSTR name, LONG_PTR param) {
+    *reinterpret_cast<HICON*>(param) = LoadIconA(module, name);
+    return FALSE;
+}
+
+HICON ProgramIcon(HINSTANCE instance) {
+    HICON icon = nullptr;
+    EnumResourceNamesA(instance, RT_GROUP_ICON, TakeFirstIcon, reinterpret_cast<LONG_PTR>(&icon));
+    return icon ? icon : LoadIconA(nullptr, IDI_APPLICATION);
+}
+
+void LayOutFrame(HWND frame) {
+    RECT rc;
+    GetClientRect(frame, &rc);
+    int statusHeight = 0;
+    if (fenStatus) {
+        SendMessageA(fenStatus, WM_SIZE, 0, 0);
+        RECT sr;
+        GetWindowRect(fenStatus, &sr);
+        statusHeight = sr.bottom - sr.top;
+    }
+    if (fenClient)
+        MoveWindow(fenClient, 0, 0, rc.right,
+                   rc.bottom - statusHeight > 0 ? rc.bottom - statusHeight : 0, TRUE);
+}
+
+LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_CREATE: {
+        CLIENTCREATESTRUCT ccs{};
+        ccs.hWindowMenu = nullptr;
+        ccs.idFirstChild = FIRST_MDI_CHILD;
+        fenClient =
+            CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                            WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0,
+                            0, 0, hwnd, nullptr, fenInstance, &ccs);
+        // The bars show when a text window reaches out of the client, not from the start.
+        if (fenClient)
+            ShowScrollBar(fenClient, SB_BOTH, FALSE);
+        fenStatus = CreateWindowExA(0, STATUSCLASSNAMEA, STATUS_RUNNING,
+                                    WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd,
+                                    nullptr, fenInstance, nullptr);
+        return fenClient ? 0 : -1;
+    }
+    case WM_SIZE: LayOutFrame(hwnd); return 0;
+    case WM_COMMAND:
+        if (lParam == 0 && RunMenuCommand(LOWORD(wParam)))
+            return 0;
+        break;
+    case WM_FENSTRO_CALL: (*reinterpret_cast<const std::function<void()>*>(lParam))(); return 0;
+    case WM_FENSTRO_WINDOW: EnsureWindow(reinterpret_cast<Unit*>(lParam)); return 0;
+    case WM_FENSTRO_FINISHED: SetStatusText(STATUS_FINISHED); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    }
+    return DefFrameProcA(hwnd, fenClient, msg, wParam, lParam);
+}
+
+bool RegisterFrameClass(HINSTANCE instance) {
+    WNDCLASSA wc{};
+    if (GetClassInfoA(instance, FRAME_CLASS, &wc))
+        return true;
+    wc.lpfnWndProc = FrameWndProc;
+    wc.hInstance = instance;
+    wc.hIcon = ProgramIcon(instance);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+    wc.lpszClassName = FRAME_CLASS;
+    return RegisterClassA(&wc) != 0;
+}
+
+// The profile of the program asks for a maximised frame: its section's key
+// "FenstroMaximized" holds a number other than 0.
+bool ProfileWantsMaximized() {
+    return GetProfileIntA(fenProgramName.c_str(), "FenstroMaximized", 0) != 0;
+}
+
+DWORD WINAPI ProgramThread(LPVOID) {
+    MainProgram();
+    if (fenFrame)
+        PostMessageA(fenFrame, WM_FENSTRO_FINISHED, 0, 0);
+    return 0;
+}
+
+} // namespace
+
+bool OnInterfaceThread() {
+    return GetCurrentThreadId() == fenInterfaceThread;
+}
+
+void RunOnInterfaceThread(const std::function<void()>& fn) {
+    if (OnInterfaceThread() || fenFrame == nullptr)
+        fn();
+    else
+        SendMessageA(fenFrame, WM_FENSTRO_CALL, 0, reinterpret_cast<LPARAM>(&fn));
+}
+
+void SetStatusText(const char* text) {
+    if (fenStatus)
+        SendMessageA(fenStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+}
+
+bool SetWindowGeometry(std::int32_t unit, const WindowGeometry& geometry) {
+    if (geometry.request != GEOMETRY_SET || geometry.width < 1 || geometry.height < 1)
+        return false;
+    bool done = false;
+    RunOnInterfaceThread([&] {
+        if (unit == FRAME_WINDOW_UNIT) {
+            frameGeometry = geometry;
+            frameGeometrySet = true;
+            done = true;
+            if (fenFrame) {
+                if (IsZoomed(fenFrame) || IsIconic(fenFrame))
+                    ShowWindow(fenFrame, SW_RESTORE);
+                MoveWindow(fenFrame, geometry.x, geometry.y, geometry.width, geometry.height, TRUE);
+            }
+            return;
+        }
+        Unit* u = FindUnit(unit);
+        if (u && u->hwnd) {
+            if (IsZoomed(u->hwnd) || IsIconic(u->hwnd))
+                SendMessageA(fenClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(u->hwnd), 0);
+            done = MoveWindow(u->hwnd, geometry.x, geometry.y, geometry.width, geometry.height,
+                              TRUE) != FALSE;
+        }
+    });
+    return done;
+}
+
+bool FenstroStart(HINSTANCE instance, int showCommand) {
+    fenInstance = instance;
+    fenInterfaceThread = GetCurrentThreadId();
+    fenProgramName = ProgramFileName();
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&icc);
+    if (!fenMenuBar)
+        fenMenuBar = CreateMenu();
+    if (!INITIALSETTINGS())
+        MessageBoxA(nullptr,
+                    "Start-up error: INITIALSETTINGS failed.\n"
+                    "The program goes on with the menu items added so far.",
+                    fenProgramName.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    if (!RegisterFrameClass(instance) || !RegisterTextWindowClass(instance)) {
+        MessageBoxA(nullptr, "Start-up error: the window classes cannot be registered.",
+                    fenProgramName.c_str(), MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    int x = CW_USEDEFAULT, y = CW_USEDEFAULT, w = CW_USEDEFAULT, h = CW_USEDEFAULT;
+    if (frameGeometrySet) {
+        x = frameGeometry.x;
+        y = frameGeometry.y;
+        w = frameGeometry.width;
+        h = frameGeometry.height;
+    }
+    HMENU bar = fenMenuPlan.menus.empty() ? nullptr : fenMenuBar;
+    HWND frame = CreateWindowExA(0, FRAME_CLASS, fenProgramName.c_str(),
+                                 WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, w, h, nullptr, bar,
+                                 instance, nullptr);
+    if (!frame) {
+        fenClient = fenStatus = nullptr;
+        MessageBoxA(nullptr, "Start-up error: the frame window cannot be created.",
+                    fenProgramName.c_str(), MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    fenFrame = frame;
+    ShowWindow(frame, ProfileWantsMaximized() ? SW_SHOWMAXIMIZED : showCommand);
+    UpdateWindow(frame);
+    CreatePendingUnitWindows();
+    return true;
+}
+
+void FenstroStartProgram() {
+    SetStatusText(STATUS_RUNNING);
+    if (programThread)
+        CloseHandle(programThread);
+    programThread = CreateThread(nullptr, 0, ProgramThread, nullptr, 0, nullptr);
+}
+
+int FenstroMessageLoop() {
+    return RunMessageLoop(nullptr, nullptr, fenClient);
+}
+
+int FenstroMain(HINSTANCE instance, int showCommand) {
+    if (!FenstroStart(instance, showCommand))
+        return 0;
+    FenstroStartProgram();
+    return FenstroMessageLoop();
+}
+
+HWND FenstroFrame() {
+    return fenFrame;
+}
+HWND FenstroClient() {
+    return fenClient;
+}
+HWND FenstroStatusBar() {
+    return fenStatus;
+}
+
+void FenstroReset() {
+    if (fenFrame && IsWindow(fenFrame))
+        DestroyWindow(fenFrame);
+    ResetUnits();
+    ResetMenus();
+    fenFrame = fenClient = fenStatus = nullptr;
+    frameGeometry = WindowGeometry{};
+    frameGeometrySet = false;
+    if (programThread) {
+        CloseHandle(programThread);
+        programThread = nullptr;
+    }
+}

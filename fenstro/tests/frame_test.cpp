@@ -1,0 +1,316 @@
+// The frame, its menu bar, the start-up hook and its failure, placement and profile.
+#include "testhooks.h"
+
+#include "fenstro_internal.h"
+
+#include <atomic>
+#include <vector>
+
+namespace {
+
+struct Call {
+    int routine;
+    std::int32_t checked;
+    bool onInterfaceThread;
+};
+std::vector<Call> calls;
+DWORD interfaceThread = 0;
+
+template <int N> void Routine(std::int32_t& checked) {
+    calls.push_back({N, checked, GetCurrentThreadId() == interfaceThread});
+}
+
+// The bar of the formula demo, with routines of the test.
+bool BuildFormulaBar() {
+    return AddMenuItem(1, MENU_ENABLED, "&Datei", MenuCmdNone) &&
+           AddMenuItem(1, MENU_ENABLED, "&Laden", Routine<1>) &&
+           AddMenuItem(1, MENU_GRAYED, "&Speichern", Routine<2>) &&
+           AddMenuItem(1, MENU_SEPARATOR, "", MenuCmdNone) &&
+           AddMenuItem(1, MENU_ENABLED, "E&nde", MenuCmdExit) &&
+           AddMenuItem(2, MENU_ENABLED, "&Berechnen", MenuCmdNone) &&
+           AddMenuItem(2, MENU_ENABLED | MENU_CHECKED, "&FormelCS", Routine<3>) &&
+           AddMenuItem(3, MENU_ENABLED, "&Hilfe", MenuCmdNone) &&
+           AddMenuItem(3, MENU_ENABLED, "&Fenstro Help", MenuCmdHelpContents) &&
+           AddMenuItem(3, MENU_SEPARATOR, "", MenuCmdNone) &&
+           AddMenuItem(3, MENU_ENABLED, "&About LorvexCon", Routine<4>);
+}
+
+// Chooses the item at pos of the bar's menu as a user does: WM_COMMAND through the queue.
+void Choose(int menu, int pos) {
+    HMENU popup = GetSubMenu(GetMenu(FenstroFrame()), menu);
+    PostMessageA(FenstroFrame(), WM_COMMAND, GetMenuItemID(popup, pos), 0);
+    PumpFor(100);
+}
+
+bool Grayed(HMENU menu, UINT pos) {
+    return (GetMenuState(menu, pos, MF_BYPOSITION) & MF_GRAYED) != 0;
+}
+
+std::vector<std::string> Titles(HMENU bar) {
+    std::vector<std::string> t;
+    for (int i = 0; bar && i < GetMenuItemCount(bar); ++i)
+        t.push_back(MenuText(bar, static_cast<UINT>(i)));
+    return t;
+}
+
+HWND helpOwner;
+std::string helpFile;
+UINT helpCommand;
+BOOL WINAPI RecordHelp(HWND owner, LPCSTR file, UINT command, ULONG_PTR) {
+    helpOwner = owner;
+    helpFile = file;
+    helpCommand = command;
+    return TRUE;
+}
+
+class Frame : public FenstroTest {
+  protected:
+    void SetUp() override {
+        calls.clear();
+        interfaceThread = GetCurrentThreadId();
+    }
+};
+
+} // namespace
+
+TEST_F(Frame, MenuBarBuiltGrayedAndEnabled) {
+    std::atomic<bool> enable{false}, enabled{false};
+    initHook = [] {
+        EXPECT_EQ(FenstroFrame(), nullptr); // before the frame exists
+        EXPECT_FALSE(AddMenuItem(2, MENU_ENABLED, "&Zu weit", MenuCmdNone));
+        return BuildFormulaBar();
+    };
+    mainHook = [&] {
+        while (!enable)
+            SleepMilliseconds(10);
+        // From the program thread, as the results routine does it.
+        enabled = SetMenuItemFlags(1, 2, MENU_ENABLED);
+    };
+    ASSERT_TRUE(Start());
+    HMENU bar = GetMenu(FenstroFrame());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(Titles(bar), (std::vector<std::string>{"&Datei", "&Berechnen", "&Hilfe"}));
+    HMENU datei = GetSubMenu(bar, 0), hilfe = GetSubMenu(bar, 2);
+    ASSERT_EQ(GetMenuItemCount(datei), 4);
+    EXPECT_EQ(MenuText(datei, 0), "&Laden");
+    EXPECT_EQ(MenuText(datei, 1), "&Speichern");
+    EXPECT_TRUE(GetMenuState(datei, 2, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(MenuText(datei, 3), "E&nde");
+    EXPECT_EQ(MenuText(hilfe, 2), "&About LorvexCon");
+    EXPECT_TRUE(Grayed(datei, 1));
+    for (UINT pos : {0u, 3u})
+        EXPECT_FALSE(Grayed(datei, pos)) << pos;
+    EXPECT_FALSE(Grayed(hilfe, 0));
+    SaveWindowPng(FenstroFrame(), "fenstro_menubar");
+
+    // A grayed item does nothing; enabled from the program thread it runs its routine.
+    Choose(0, 1);
+    EXPECT_TRUE(calls.empty());
+    enable = true;
+    ASSERT_TRUE(WaitForProgram());
+    EXPECT_TRUE(enabled);
+    EXPECT_FALSE(Grayed(datei, 1));
+    Choose(0, 1);
+    Choose(0, 0);
+    Choose(1, 0); // carries a check mark
+    Choose(2, 2);
+    ASSERT_EQ(calls.size(), 4u);
+    const int expected[] = {2, 1, 3, 4};
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        EXPECT_EQ(calls[i].routine, expected[i]);
+        EXPECT_EQ(calls[i].checked, calls[i].routine == 3 ? 1 : 0);
+        EXPECT_TRUE(calls[i].onInterfaceThread);
+    }
+
+    // Items count from 1 with the separators; a separator takes flags without effect.
+    EXPECT_TRUE(SetMenuItemFlags(3, 3, MENU_GRAYED));
+    EXPECT_TRUE(Grayed(hilfe, 2));
+    EXPECT_TRUE(SetMenuItemFlags(3, 2, MENU_GRAYED));
+    EXPECT_TRUE(SetMenuItemFlags(1, 1, MENU_ENABLED | MENU_CHECKED));
+    EXPECT_TRUE(GetMenuState(datei, 0, MF_BYPOSITION) & MF_CHECKED);
+    Choose(0, 0);
+    ASSERT_EQ(calls.size(), 5u);
+    EXPECT_EQ(calls.back().checked, 1);
+    EXPECT_FALSE(SetMenuItemFlags(1, 5, MENU_ENABLED));
+    EXPECT_FALSE(SetMenuItemFlags(4, 1, MENU_ENABLED));
+    EXPECT_FALSE(SetMenuItemFlags(1, 0, MENU_ENABLED));
+}
+
+TEST_F(Frame, BareTitleRunsItsRoutineUntilItsMenuHasItems) {
+    initHook = [] { return AddMenuItem(1, MENU_ENABLED, "&Los", Routine<7>); };
+    ASSERT_TRUE(Start());
+    HMENU bar = GetMenu(FenstroFrame());
+    ASSERT_NE(bar, nullptr);
+    PostMessageA(FenstroFrame(), WM_COMMAND, GetMenuItemID(bar, 0), 0);
+    PumpFor(100);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].routine, 7);
+    // After the frame exists: a new item turns the title into a menu, its routine dropped.
+    UINT titleCommand = GetMenuItemID(bar, 0);
+    ASSERT_TRUE(AddMenuItem(1, MENU_ENABLED, "&Eins", Routine<8>));
+    ASSERT_TRUE(AddMenuItem(2, MENU_ENABLED, "&Neu", Routine<9>));
+    EXPECT_EQ(Titles(GetMenu(FenstroFrame())), (std::vector<std::string>{"&Los", "&Neu"}));
+    PostMessageA(FenstroFrame(), WM_COMMAND, titleCommand, 0);
+    PumpFor(100);
+    EXPECT_EQ(calls.size(), 1u);
+    Choose(0, 0);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[1].routine, 8);
+}
+
+TEST_F(Frame, FailingHookIsReportedAndTheItemsSoFarStay) {
+    struct Case {
+        int goodRows; // rows added before the failing call
+        std::vector<std::string> titles;
+        int items;
+    };
+    const Case cases[] = {{2, {"&Datei"}, 1}, {0, {}, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.goodRows);
+        initHook = [&] {
+            bool ok = true;
+            if (c.goodRows >= 1)
+                ok = AddMenuItem(1, MENU_ENABLED, "&Datei", MenuCmdNone);
+            if (c.goodRows >= 2)
+                ok = ok && AddMenuItem(1, MENU_ENABLED, "&Laden", Routine<1>);
+            // The failing call: no routine.
+            ok = ok && AddMenuItem(1, MENU_GRAYED, "&Speichern", nullptr);
+            EXPECT_FALSE(ok);
+            PauseProgram("Fehler in INITIALSETTINGS.");
+            return false;
+        };
+        std::string boxText;
+        bool started = false;
+        bool ran = RunModal([&] { started = Start(); },
+                            {{[] {
+                                  // The pause shows in a window of its own before the frame exists.
+                                  HWND w = FindWindowA("FenstroText", nullptr);
+                                  return w && IsWindowVisible(w) ? w : nullptr;
+                              },
+                              [&](HWND w) {
+                                  EXPECT_EQ(FenstroFrame(), nullptr);
+                                  EXPECT_EQ(WindowText(w),
+                                            std::string(PROGRAM_NAME) +
+                                                " - Paused: enter an empty line to continue");
+                                  PumpFor(100);
+                                  SaveWindowPng(w, "fenstro_startup_pause");
+                                  PostMessageA(w, WM_CHAR, '\r', 0);
+                              }},
+                             {DialogTitled(PROGRAM_NAME), [&](HWND box) {
+                                  boxText = MessageBoxText(box);
+                                  SaveWindowPng(box, "fenstro_startup_error");
+                                  PostMessageA(box, WM_COMMAND, IDOK, 0);
+                              }}});
+        ASSERT_TRUE(ran);
+        ASSERT_TRUE(started);
+        EXPECT_NE(boxText.find("INITIALSETTINGS"), std::string::npos) << boxText;
+        EXPECT_NE(boxText.find("menu items added so far"), std::string::npos) << boxText;
+        HMENU bar = GetMenu(FenstroFrame());
+        EXPECT_EQ(Titles(bar), c.titles);
+        if (bar && c.items > 0) {
+            ASSERT_EQ(GetMenuItemCount(GetSubMenu(bar, 0)), c.items);
+            EXPECT_EQ(MenuText(GetSubMenu(bar, 0), 0), "&Laden");
+        }
+        // The pause's text stays readable in the default output window of the frame.
+        HWND out = GetWindowHandle(DEFAULT_OUTPUT_UNIT);
+        ASSERT_NE(out, nullptr);
+        EXPECT_EQ(GetParent(out), FenstroClient());
+        RECT client, place = ChildRect(out);
+        GetClientRect(FenstroClient(), &client);
+        EXPECT_EQ(place.right, client.right);
+        EXPECT_EQ(place.bottom, client.bottom);
+        EXPECT_EQ(UnitLine(DEFAULT_OUTPUT_UNIT, 1), "Fehler in INITIALSETTINGS.");
+        EXPECT_EQ(UnitLineCount(DEFAULT_OUTPUT_UNIT), 1u);
+        PumpFor(100);
+        SaveWindowPng(FenstroFrame(), "fenstro_startup_failed_" + std::to_string(c.goodRows));
+        TearDown();
+    }
+}
+
+TEST_F(Frame, PlacedWhereTheHookAsked) {
+    // The 80 % frame of a 1024 x 768 screen.
+    initHook = [] {
+        WindowGeometry g{GEOMETRY_SET, 102, 77, 614, 819};
+        EXPECT_TRUE(SetWindowGeometry(FRAME_WINDOW_UNIT, g));
+        return true;
+    };
+    ASSERT_TRUE(Start());
+    HWND frame = FenstroFrame();
+    ASSERT_NE(frame, nullptr);
+    RECT r;
+    GetWindowRect(frame, &r);
+    EXPECT_EQ(r.left, 102);
+    EXPECT_EQ(r.top, 77);
+    EXPECT_EQ(r.right - r.left, 819);
+    EXPECT_EQ(r.bottom - r.top, 614);
+    EXPECT_FALSE(IsZoomed(frame));
+    EXPECT_EQ(WindowText(frame), PROGRAM_NAME);
+    LONG style = GetWindowLongA(frame, GWL_STYLE);
+    EXPECT_EQ(style & (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN),
+              static_cast<LONG>(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN));
+    EXPECT_EQ(GetMenu(frame), nullptr); // no item, no bar
+    char cls[32] = "";
+    GetClassNameA(FenstroClient(), cls, sizeof cls);
+    EXPECT_STREQ(cls, "MDIClient");
+    // The status bar below the client.
+    RECT client = ChildRect(FenstroClient()), status = ChildRect(FenstroStatusBar());
+    EXPECT_EQ(client.bottom, status.top);
+    ASSERT_TRUE(WaitForProgram());
+    EXPECT_TRUE(PumpUntil([] { return StatusText() == "Program finished"; }));
+
+    // Later calls move the frame; requests it does not know fail.
+    WindowGeometry g{GEOMETRY_SET, 10, 20, 300, 400};
+    EXPECT_TRUE(SetWindowGeometry(FRAME_WINDOW_UNIT, g));
+    GetWindowRect(frame, &r);
+    EXPECT_EQ(r.left, 10);
+    EXPECT_EQ(r.bottom - r.top, 300);
+    const WindowGeometry bad[] = {
+        {3, 0, 0, 100, 100}, {GEOMETRY_SET, 0, 0, 0, 100}, {GEOMETRY_SET, 0, 0, 100, -5}};
+    for (const WindowGeometry& b : bad)
+        EXPECT_FALSE(SetWindowGeometry(FRAME_WINDOW_UNIT, b));
+    EXPECT_FALSE(SetWindowGeometry(42, g)); // a unit without a window
+}
+
+TEST_F(Frame, ProfileKeyMaximisesTheFrame) {
+    struct Case {
+        const char* value;
+        bool maximised;
+    };
+    const Case cases[] = {{"1", true}, {"0", false}, {nullptr, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value ? c.value : "(none)");
+        WriteProfileStringA(PROGRAM_NAME, "FenstroMaximized", c.value);
+        initHook = [] {
+            WindowGeometry g{GEOMETRY_SET, 50, 60, 400, 500};
+            SetWindowGeometry(FRAME_WINDOW_UNIT, g);
+            return true;
+        };
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(IsZoomed(FenstroFrame()) != FALSE, c.maximised);
+        if (c.maximised)
+            SaveWindowPng(FenstroFrame(), "fenstro_maximised");
+        // Restored, the frame stands where the hook asked.
+        ShowWindow(FenstroFrame(), SW_RESTORE);
+        RECT r;
+        GetWindowRect(FenstroFrame(), &r);
+        EXPECT_EQ(r.left, 50);
+        EXPECT_EQ(r.right - r.left, 500);
+        TearDown();
+    }
+}
+
+TEST_F(Frame, HelpOpensTheFrameworksFileAndExitClosesTheFrame) {
+    fenHelpEngine = RecordHelp;
+    initHook = BuildFormulaBar;
+    ASSERT_TRUE(Start());
+    Choose(2, 0);
+    fenHelpEngine = WinHelpA;
+    EXPECT_EQ(helpOwner, FenstroFrame());
+    EXPECT_EQ(helpCommand, static_cast<UINT>(HELP_INDEX));
+    ASSERT_GT(helpFile.size(), 12u);
+    EXPECT_EQ(helpFile.substr(helpFile.size() - 12), "\\Fenstro.hlp");
+    EXPECT_NE(helpFile.find(':'), std::string::npos); // a full path beside the program
+    HWND frame = FenstroFrame();
+    Choose(0, 3); // E&nde
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(frame); }));
+}

@@ -1,0 +1,29 @@
+// A small Fenstro program for the start-up test: a menu bar, a text window that the
+// program thread fills, and then a main routine that sleeps until the frame is closed.
+#include "fenstro.h"
+
+namespace {
+
+void Hello(std::int32_t&) {
+    WriteDefaultOutput("Hallo aus dem Men\xFC.");
+}
+
+} // namespace
+
+bool INITIALSETTINGS() {
+    WindowGeometry g{GEOMETRY_SET, 50, 40, 500, 700};
+    SetWindowGeometry(FRAME_WINDOW_UNIT, g);
+    return AddMenuItem(1, MENU_ENABLED, "&Datei", MenuCmdNone) &&
+           AddMenuItem(1, MENU_ENABLED, "&Hallo", Hello) &&
+           AddMenuItem(1, MENU_SEPARATOR, "", MenuCmdNone) &&
+           AddMenuItem(1, MENU_ENABLED, "E&nde", MenuCmdExit);
+}
+
+void MainProgram() {
+    OpenUnit(77, "USER", "Rechenergebnisse", "UNKNOWN");
+    for (int i = 1; i <= 30; ++i)
+        WriteRecord(77, " Zeile " + std::to_string(i));
+    WriteDefaultOutput("Bereit.");
+    for (;;)
+        SleepMilliseconds(500);
+}

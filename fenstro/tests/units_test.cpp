@@ -1,0 +1,241 @@
+// Units and their text windows: records, the default output, the pause, both threads
+// writing at once, scrolling and the capacity.
+#include "testhooks.h"
+
+#include "fenstrocore.h"
+
+#include <atomic>
+#include <cstdio>
+
+namespace {
+
+constexpr std::int32_t RESULTS = 77;
+
+HANDLE goEvent = nullptr;
+
+class Units : public FenstroTest {
+  protected:
+    void SetUp() override { goEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr); }
+    void TearDown() override {
+        SetEvent(goEvent);
+        FenstroTest::TearDown();
+        CloseHandle(goEvent);
+    }
+};
+
+// A results line as the formula demo writes it: line control and 42 characters.
+std::string ResultRecord(int i) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, " %19.4f   %20.4f", -12.0 + 0.24 * i, 0.5 * i);
+    return buf;
+}
+
+int VerticalPosition(HWND hwnd, int* max = nullptr, int* page = nullptr) {
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_ALL;
+    GetScrollInfo(hwnd, SB_VERT, &si);
+    if (max)
+        *max = si.nMax;
+    if (page)
+        *page = static_cast<int>(si.nPage);
+    return si.nPos;
+}
+
+} // namespace
+
+TEST_F(Units, TextWindowTakesRecordsInOrder) {
+    std::atomic<bool> opened{false};
+    mainHook = [&] {
+        OpenUnit(RESULTS, "USER", "Rechenergebnisse", "UNKNOWN");
+        WriteRecord(RESULTS, " ", true); // shows nothing
+        opened = true;
+    };
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitForProgram());
+    ASSERT_TRUE(opened);
+    HWND w = GetWindowHandle(RESULTS);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(GetParent(w), FenstroClient());
+    EXPECT_EQ(WindowText(w), "Rechenergebnisse");
+    EXPECT_EQ(UnitLine(RESULTS, 1), "");
+    for (int round = 1; round <= 2; ++round)
+        for (int i = 1; i <= 100; ++i)
+            WriteRecord(RESULTS, ResultRecord(i));
+    // The open blank leaves no empty line: 200 result lines, the first at the top.
+    ASSERT_EQ(UnitLineCount(RESULTS), 200u);
+    EXPECT_EQ(UnitLine(RESULTS, 1), ResultRecord(1).substr(1));
+    EXPECT_EQ(UnitLine(RESULTS, 1).size(), 42u);
+    EXPECT_EQ(UnitLine(RESULTS, 101), ResultRecord(1).substr(1));
+    EXPECT_EQ(UnitLine(RESULTS, 200), ResultRecord(100).substr(1));
+    // The window follows the end.
+    PumpFor(200);
+    int max = 0, page = 0;
+    int pos = VerticalPosition(w, &max, &page);
+    EXPECT_EQ(max, 199);
+    EXPECT_EQ(pos, max + 1 - page);
+    SaveWindowPng(FenstroFrame(), "fenstro_results_window");
+
+    // Opening again keeps the window and its lines, with the new title.
+    OpenUnit(RESULTS, "user", "Neu", "unknown");
+    EXPECT_EQ(GetWindowHandle(RESULTS), w);
+    EXPECT_EQ(WindowText(w), "Neu");
+    EXPECT_EQ(UnitLineCount(RESULTS), 200u);
+    // Only the console is a file name here; the status must be one of the four.
+    EXPECT_FALSE(TryOpenUnit(5, "daten.txt", "x", "UNKNOWN"));
+    EXPECT_FALSE(TryOpenUnit(5, "USER", "x", "SCRATCH"));
+    EXPECT_FALSE(TryOpenUnit(FRAME_WINDOW_UNIT, "USER", "x", "UNKNOWN"));
+    EXPECT_EQ(GetWindowHandle(5), nullptr);
+    EXPECT_EQ(GetWindowHandle(FRAME_WINDOW_UNIT), FenstroFrame());
+}
+
+TEST_F(Units, DefaultOutputAndUnopenedUnitsGetWindows) {
+    mainHook = [] {
+        WriteDefaultOutput("Fehler in dlgFormelCS");
+        WriteRecord(12, " zwoelf");
+    };
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitForProgram());
+    ASSERT_TRUE(
+        PumpUntil([] { return GetWindowHandle(DEFAULT_OUTPUT_UNIT) && GetWindowHandle(12); }));
+    HWND out = GetWindowHandle(DEFAULT_OUTPUT_UNIT);
+    EXPECT_EQ(WindowText(out), "Output");
+    EXPECT_EQ(GetParent(out), FenstroClient());
+    EXPECT_EQ(UnitLine(DEFAULT_OUTPUT_UNIT, 1), "Fehler in dlgFormelCS");
+    // At the bottom of the client, over its whole width and a third of its height.
+    RECT client, r = ChildRect(out);
+    GetClientRect(FenstroClient(), &client);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.right, client.right);
+    EXPECT_EQ(r.bottom, client.bottom);
+    EXPECT_EQ(r.bottom - r.top, client.bottom / 3);
+    EXPECT_EQ(WindowText(GetWindowHandle(12)), "Unit 12");
+    EXPECT_EQ(UnitLine(12, 1), "zwoelf");
+    // From the interface thread as well, the next line below.
+    WriteDefaultOutput("Fehler: DlgInit dlgAbout versagte.");
+    EXPECT_EQ(UnitLine(DEFAULT_OUTPUT_UNIT, 2), "Fehler: DlgInit dlgAbout versagte.");
+    PumpFor(100);
+    SaveWindowPng(FenstroFrame(), "fenstro_default_output");
+}
+
+TEST_F(Units, PauseWaitsForAnEmptyLine) {
+    std::atomic<bool> resumed{false};
+    mainHook = [&] {
+        PauseProgram("Weiter mit Enter.");
+        resumed = true;
+    };
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(
+        PumpUntil([] { return StatusText() == "Paused: enter an empty line to continue"; }));
+    HWND out = GetWindowHandle(DEFAULT_OUTPUT_UNIT);
+    ASSERT_NE(out, nullptr);
+    EXPECT_EQ(UnitLine(DEFAULT_OUTPUT_UNIT, 1), "Weiter mit Enter.");
+    // A line with text is kept and the pause goes on.
+    for (char ch : {'j', 'a', 'x', '\b', '\r'})
+        PostMessageA(out, WM_CHAR, static_cast<WPARAM>(ch), 0);
+    PumpFor(300);
+    EXPECT_FALSE(resumed);
+    EXPECT_EQ(UnitLine(DEFAULT_OUTPUT_UNIT, 2), "ja");
+    PostMessageA(out, WM_CHAR, 'n', 0);
+    PumpFor(100);
+    SaveWindowPng(FenstroFrame(), "fenstro_pause");
+    PostMessageA(out, WM_CHAR, '\b', 0);
+    PostMessageA(out, WM_CHAR, '\r', 0);
+    ASSERT_TRUE(WaitForProgram());
+    EXPECT_TRUE(resumed);
+    EXPECT_EQ(UnitLineCount(DEFAULT_OUTPUT_UNIT), 2u);
+    EXPECT_TRUE(PumpUntil([] { return StatusText() == "Program finished"; }));
+
+    // On the interface thread the pause runs a loop of its own.
+    bool ran = RunModal([] { PauseProgram("Noch einmal."); },
+                        {{[] { return GetWindowHandle(DEFAULT_OUTPUT_UNIT); },
+                          [](HWND w) { PostMessageA(w, WM_CHAR, '\r', 0); }}});
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(UnitLine(DEFAULT_OUTPUT_UNIT, 3), "Noch einmal.");
+}
+
+TEST_F(Units, BothThreadsWritingKeepWholeLinesInOrder) {
+    constexpr int N = 10000;
+    // Long records, so that a write that let another one in would show a mixed line.
+    auto record = [](char who, int i) {
+        char head[16];
+        std::snprintf(head, sizeof head, " %c%05d ", who, i);
+        return std::string(head) + std::string(120, who);
+    };
+    mainHook = [&] {
+        OpenUnit(20, "USER", "Beide", "UNKNOWN");
+        WaitForSingleObject(goEvent, INFINITE);
+        for (int i = 1; i <= N; ++i)
+            WriteRecord(20, record('P', i));
+    };
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(PumpUntil([] { return GetWindowHandle(20) != nullptr; }));
+    SetEvent(goEvent);
+    for (int i = 1; i <= N; ++i)
+        WriteRecord(20, record('I', i));
+    ASSERT_TRUE(WaitForProgram(30000));
+    ASSERT_EQ(UnitLineCount(20), 2u * N);
+    int next[2] = {1, 1};
+    int switches = 0;
+    char last = 0;
+    for (std::size_t n = 1; n <= 2u * N; ++n) {
+        std::string line = UnitLine(20, n);
+        char who = line.empty() ? '?' : line[0];
+        ASSERT_TRUE(who == 'P' || who == 'I') << n << ": " << line;
+        int& expected = next[who == 'P' ? 0 : 1];
+        ASSERT_EQ(line, record(who, expected).substr(1)) << n;
+        ++expected;
+        if (who != last)
+            ++switches;
+        last = who;
+    }
+    EXPECT_EQ(next[0], N + 1);
+    EXPECT_EQ(next[1], N + 1);
+    std::printf("the two threads took turns %d times\n", switches);
+}
+
+TEST_F(Units, TextWindowScrollsAndKeepsTheNewestLines) {
+    const std::size_t total = FENSTRO_LINE_CAPACITY + 10000;
+    mainHook = [&] {
+        OpenUnit(30, "USER", "Lang", "UNKNOWN");
+        for (std::size_t i = 1; i <= total; ++i)
+            WriteRecord(30, " Zeile " + std::to_string(i));
+    };
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitForProgram(60000));
+    HWND w = GetWindowHandle(30);
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(UnitLineCount(30), FENSTRO_LINE_CAPACITY);
+    EXPECT_EQ(UnitLine(30, 1), "Zeile 10001");
+    EXPECT_EQ(UnitLine(30, FENSTRO_LINE_CAPACITY), "Zeile " + std::to_string(total));
+    PumpFor(200);
+    int max = 0, page = 0;
+    int pos = VerticalPosition(w, &max, &page);
+    EXPECT_EQ(max, static_cast<int>(FENSTRO_LINE_CAPACITY) - 1);
+    ASSERT_GT(page, 3);
+    EXPECT_EQ(pos, max + 1 - page); // at the end
+
+    SendMessageA(w, WM_VSCROLL, SB_TOP, 0);
+    EXPECT_EQ(VerticalPosition(w), 0);
+    SendMessageA(w, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    EXPECT_EQ(VerticalPosition(w), 3);
+    SendMessageA(w, WM_KEYDOWN, VK_NEXT, 0);
+    EXPECT_EQ(VerticalPosition(w), 3 + page);
+    SendMessageA(w, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(VerticalPosition(w), 2 + page);
+    SendMessageA(w, WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(VerticalPosition(w), 3 + page);
+    // Away from the end, new lines do not move the view.
+    WriteRecord(30, " neu");
+    PumpFor(200);
+    EXPECT_EQ(VerticalPosition(w), 3 + page - 1); // one line dropped at the top
+    SendMessageA(w, WM_VSCROLL, SB_TOP, 0);
+    UpdateWindow(w);
+    SaveWindowPng(w, "fenstro_text_top");
+    SendMessageA(w, WM_VSCROLL, SB_BOTTOM, 0);
+    WriteRecord(30, " neuer");
+    PumpFor(200);
+    EXPECT_EQ(VerticalPosition(w, &max, &page), max + 1 - page); // follows the end again
+    UpdateWindow(w);
+    SaveWindowPng(w, "fenstro_text_end");
+}

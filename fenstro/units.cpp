@@ -1,0 +1,291 @@
+// Units: text windows connected to unit numbers, the records written to them, the default
+// output and the pause.
+#include "fenstro_internal.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <map>
+
+#include "runerror_box.h"
+
+namespace {
+
+// Guards the map, not the units: a unit lives until the framework is reset.
+struct UnitTable {
+    CRITICAL_SECTION lock;
+    std::map<std::int32_t, Unit*> units;
+    UnitTable() { InitializeCriticalSection(&lock); }
+};
+UnitTable& Table() {
+    static UnitTable table;
+    return table;
+}
+
+// The pause: waiters count, an empty line answers them all.
+std::atomic<int> pauseWaiters{0};
+std::atomic<unsigned> pauseAnswers{0};
+HANDLE pauseEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+
+Unit* ConnectUnit(std::int32_t number, const std::string& title) {
+    UnitTable& t = Table();
+    EnterCriticalSection(&t.lock);
+    Unit*& u = t.units[number];
+    if (!u) {
+        u = new Unit;
+        u->number = number;
+        InitializeCriticalSection(&u->lock);
+        u->title = title;
+    }
+    Unit* result = u;
+    LeaveCriticalSection(&t.lock);
+    return result;
+}
+
+std::string ImplicitTitle(std::int32_t number) {
+    if (number == DEFAULT_OUTPUT_UNIT)
+        return DEFAULT_OUTPUT_TITLE;
+    return "Unit " + std::to_string(number);
+}
+
+// The default output window stands at the bottom of the MDI client, over its whole width
+// and a third of its height, below the windows that open at the default place.
+bool DefaultOutputPlace(RECT& place) {
+    RECT rc;
+    if (!fenClient || !GetClientRect(fenClient, &rc) || rc.bottom < 30)
+        return false;
+    int h = rc.bottom / 3;
+    SetRect(&place, 0, rc.bottom - h, rc.right, rc.bottom);
+    return true;
+}
+
+} // namespace
+
+// On the interface thread: the unit's window, made when the frame exists.
+void EnsureWindow(Unit* u) {
+    u->wantWindow = true;
+    if (u->hwnd || !fenClient)
+        return;
+    RECT place;
+    bool placed = u->number == DEFAULT_OUTPUT_UNIT && DefaultOutputPlace(place);
+    u->hwnd = CreateTextWindow(u, placed ? &place : nullptr);
+}
+
+namespace {
+
+bool SameWord(const char* a, const char* b) {
+    return a && lstrcmpiA(a, b) == 0;
+}
+
+void Notify(Unit* u) {
+    HWND hwnd = u->hwnd;
+    if (hwnd && !u->linesPosted.exchange(true))
+        PostMessageA(hwnd, WM_FENSTRO_LINES, 0, 0);
+}
+
+// The unit for a write, connected, with its window asked for. A write never waits for the
+// interface thread, which may be busy in a dialog's callback.
+Unit* UnitForWrite(std::int32_t number) {
+    Unit* u = FindUnit(number);
+    if (!u)
+        u = ConnectUnit(number, ImplicitTitle(number));
+    if (u->hwnd)
+        return u;
+    if (OnInterfaceThread())
+        EnsureWindow(u);
+    else if (!u->wantWindow.exchange(true) && fenFrame)
+        PostMessageA(fenFrame, WM_FENSTRO_WINDOW, 0, reinterpret_cast<LPARAM>(u));
+    return u;
+}
+
+} // namespace
+
+Unit* FindUnit(std::int32_t number) {
+    UnitTable& t = Table();
+    EnterCriticalSection(&t.lock);
+    auto it = t.units.find(number);
+    Unit* u = it == t.units.end() ? nullptr : it->second;
+    LeaveCriticalSection(&t.lock);
+    return u;
+}
+
+void CreatePendingUnitWindows() {
+    UnitTable& t = Table();
+    EnterCriticalSection(&t.lock);
+    std::map<std::int32_t, Unit*> units = t.units;
+    LeaveCriticalSection(&t.lock);
+    // The default output last, so that it stands on top of the others.
+    for (auto& [number, u] : units)
+        if (number != DEFAULT_OUTPUT_UNIT && u->wantWindow)
+            EnsureWindow(u);
+    auto d = units.find(DEFAULT_OUTPUT_UNIT);
+    if (d != units.end() && d->second->wantWindow)
+        EnsureWindow(d->second);
+}
+
+bool TryOpenUnit(std::int32_t unit, const char* file, const char* title, const char* status) {
+    if (unit == FRAME_WINDOW_UNIT || !SameWord(file, "USER"))
+        return false;
+    if (!(SameWord(status, "UNKNOWN") || SameWord(status, "NEW") || SameWord(status, "OLD") ||
+          SameWord(status, "REPLACE")))
+        return false;
+    std::string caption = title ? title : "";
+    Unit* u = ConnectUnit(unit, caption);
+    RunOnInterfaceThread([u, &caption] {
+        u->title = caption;
+        if (u->hwnd)
+            SetWindowTextA(u->hwnd, caption.c_str());
+        else
+            EnsureWindow(u);
+    });
+    return fenClient == nullptr || u->hwnd != nullptr;
+}
+
+void OpenUnit(std::int32_t unit, const char* file, const char* title, const char* status) {
+    if (!TryOpenUnit(unit, file, title, status)) {
+        ShowRunTimeError(IoError::OpenFailure, unit, file ? file : "", fenProgramName.c_str());
+        ExitProcess(static_cast<UINT>(IoErrorNumber(IoError::OpenFailure)));
+    }
+}
+
+void WriteRecord(std::int32_t unit, const char* record, std::size_t length, bool lineOpen) {
+    Unit* u = UnitForWrite(unit);
+    EnterCriticalSection(&u->lock);
+    AppendRecord(u->store, record, record ? length : 0, lineOpen);
+    LeaveCriticalSection(&u->lock);
+    Notify(u);
+}
+
+void WriteRecord(std::int32_t unit, const std::string& record, bool lineOpen) {
+    WriteRecord(unit, record.data(), record.size(), lineOpen);
+}
+
+void WriteRecord(std::int32_t unit, const char* record, bool lineOpen) {
+    WriteRecord(unit, record, record ? std::strlen(record) : 0, lineOpen);
+}
+
+void WriteDefaultOutput(const std::string& text) {
+    WriteRecord(DEFAULT_OUTPUT_UNIT, " " + text);
+}
+
+std::size_t UnitLineCount(std::int32_t unit) {
+    Unit* u = FindUnit(unit);
+    if (!u)
+        return 0;
+    EnterCriticalSection(&u->lock);
+    std::size_t n = LineCount(u->store);
+    LeaveCriticalSection(&u->lock);
+    return n;
+}
+
+std::string UnitLine(std::int32_t unit, std::size_t n) {
+    Unit* u = FindUnit(unit);
+    std::string line;
+    if (!u)
+        return line;
+    EnterCriticalSection(&u->lock);
+    if (n >= 1 && n <= u->store.lines.size())
+        line = u->store.lines[n - 1];
+    LeaveCriticalSection(&u->lock);
+    return line;
+}
+
+HWND GetWindowHandle(std::int32_t unit) {
+    if (unit == FRAME_WINDOW_UNIT)
+        return fenFrame;
+    Unit* u = FindUnit(unit);
+    return u ? u->hwnd : nullptr;
+}
+
+bool PauseWaiting() {
+    return pauseWaiters.load() > 0;
+}
+
+void AnswerPause() {
+    ++pauseAnswers;
+    // Wakes one waiter at once; others see the count within their next poll.
+    SetEvent(pauseEvent);
+}
+
+void PauseProgram(const char* text) {
+    WriteDefaultOutput(text ? text : "");
+    Unit* u = FindUnit(DEFAULT_OUTPUT_UNIT);
+    unsigned answers = pauseAnswers.load();
+    bool ownWindow = false;
+    std::string before;
+    RunOnInterfaceThread([&] {
+        // Before the frame exists the output shows in a window of its own.
+        if (!fenClient && !u->hwnd) {
+            u->hwnd = CreateTextWindow(u, nullptr);
+            ownWindow = u->hwnd != nullptr;
+        } else {
+            EnsureWindow(u);
+        }
+        if (u->hwnd) {
+            if (fenClient && (GetWindowLongA(u->hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD))
+                SendMessageA(fenClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(u->hwnd), 0);
+            else
+                SetForegroundWindow(u->hwnd);
+            SetFocus(u->hwnd);
+            InvalidateRect(u->hwnd, nullptr, FALSE);
+        }
+        char old[128] = "";
+        if (fenStatus)
+            SendMessageA(fenStatus, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(old));
+        before = old;
+        ++pauseWaiters;
+        SetStatusText(STATUS_PAUSED);
+    });
+    if (OnInterfaceThread()) {
+        MSG msg;
+        while (pauseAnswers.load() == answers) {
+            BOOL r = GetMessageA(&msg, nullptr, 0, 0);
+            if (r == 0) {
+                PostQuitMessage(static_cast<int>(msg.wParam)); // for the outer loop
+                break;
+            }
+            if (r == -1)
+                continue;
+            if (fenClient && TranslateMDISysAccel(fenClient, &msg))
+                continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    } else {
+        while (pauseAnswers.load() == answers)
+            WaitForSingleObject(pauseEvent, 50);
+    }
+    RunOnInterfaceThread([&] {
+        --pauseWaiters;
+        if (!PauseWaiting())
+            SetStatusText(before.empty() ? STATUS_RUNNING : before.c_str());
+        if (ownWindow) {
+            DestroyWindow(u->hwnd);
+            u->hwnd = nullptr;
+        } else if (u->hwnd) {
+            InvalidateRect(u->hwnd, nullptr, FALSE);
+        }
+    });
+}
+
+void SleepMilliseconds(std::int32_t ms) {
+    if (ms > 0)
+        Sleep(static_cast<DWORD>(ms));
+}
+
+void ResetUnits() {
+    UnitTable& t = Table();
+    EnterCriticalSection(&t.lock);
+    for (auto& [number, u] : t.units) {
+        if (u->hwnd && IsWindow(u->hwnd))
+            DestroyWindow(u->hwnd);
+        DeleteCriticalSection(&u->lock);
+        delete u;
+    }
+    t.units.clear();
+    LeaveCriticalSection(&t.lock);
+    // Frees a program thread that still waits in a pause.
+    if (pauseWaiters.load() > 0)
+        AnswerPause();
+    pauseWaiters = 0;
+}
