@@ -26,7 +26,7 @@ std::string LiveText(HWND item) {
 
 // Takes a shown control's value into the record.
 void Pull(HWND dlg, DlgControl& c) {
-    HWND item = GetDlgItem(dlg, c.id);
+    HWND item = c.shared ? nullptr : GetDlgItem(dlg, c.id);
     if (!item)
         return;
     switch (c.kind) {
@@ -55,7 +55,7 @@ void Pull(HWND dlg, DlgControl& c) {
 
 // Shows the record's value in a shown control.
 void Push(HWND dlg, const DlgControl& c) {
-    HWND item = GetDlgItem(dlg, c.id);
+    HWND item = c.shared ? nullptr : GetDlgItem(dlg, c.id);
     if (!item)
         return;
     switch (c.kind) {
@@ -163,7 +163,7 @@ INT_PTR CALLBACK LibraryDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam
         DialogRecord* record = RecordOf(dlg);
         if (!record || !record->state)
             return FALSE;
-        std::int32_t id = static_cast<std::int16_t>(LOWORD(wParam));
+        std::int32_t id = LOWORD(wParam) == 0xFFFF ? -1 : LOWORD(wParam);
         // Enter, Esc and the close box come without a control's window as well.
         if (HIWORD(wParam) == BN_CLICKED || lParam == 0) {
             Clicked(dlg, *record, id);

@@ -164,7 +164,8 @@ bool ParseDialogTemplate(const unsigned char* data, std::size_t size, DlgTemplat
             c.style = r.Dword();
             r.Dword();
             r.Skip(8);
-            c.id = static_cast<std::int16_t>(r.Word());
+            std::uint16_t id = r.Word(); // 0xFFFF is the usual -1 of labels
+            c.id = id == 0xFFFF ? -1 : id;
         }
         std::uint16_t classOrdinal = 0;
         c.className = NameOrOrdinal(r, &classOrdinal);
@@ -181,6 +182,10 @@ bool ParseDialogTemplate(const unsigned char* data, std::size_t size, DlgTemplat
     }
     if (!r.ok)
         return false;
+    for (DlgControl& c : out.controls)
+        for (const DlgControl& other : out.controls)
+            if (&other != &c && other.id == c.id)
+                c.shared = true;
     // The first radio button of each group starts marked.
     int marked = 0;
     for (DlgControl& c : out.controls)

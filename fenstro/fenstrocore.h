@@ -91,7 +91,9 @@ struct DlgControl {
     std::string className; // "Button", "Edit", ... or the template's class name
     std::string text;      // the text; a combo box's current text
     bool checked = false;
-    int group = 0; // controls from one WS_GROUP control to the next share a number
+    int group = 0;       // controls from one WS_GROUP control to the next share a number
+    bool shared = false; // another control has the same id (-1 for labels, say): the
+                         // library leaves the shown control alone
     std::vector<std::string> items;
     std::int32_t current = 0; // selected item from 1; 0 none
     DlgCallbackFn callback = nullptr;

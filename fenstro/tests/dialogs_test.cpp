@@ -250,26 +250,33 @@ TEST_F(Dialogs, DialogOpenedFromACallbackIsModalToTheDialog) {
     ASSERT_TRUE(DlgSetCallback(formel, IDC_T_OK, NestingCallback));
     std::int32_t result = 0;
     HWND outer = nullptr;
-    bool ran = RunModal([&] { result = DLGMODAL(formel); },
-                        {{DialogTitled("Formel - Berechnung"),
-                          [&](HWND dlg) {
-                              outer = dlg;
-                              SendDlgItemMessageA(dlg, IDC_T_OK, BM_CLICK, 0, 0);
-                          }},
-                         {DialogTitled("Innen"),
-                          [&](HWND dlg) {
-                              seen.innerOwner = GetWindow(dlg, GW_OWNER);
-                              seen.outerDisabled = !IsWindowEnabled(outer);
-                              EXPECT_EQ(ItemText(dlg, IDC_T_INNER), "von innen");
-                              SaveWindowPng(dlg, "fenstro_dialog_nested");
-                              SetDlgItemTextA(dlg, IDC_T_INNER, "getippt");
-                              Key(GetDlgItem(dlg, IDC_T_INNER), VK_RETURN); // OK, without callback
-                          }},
-                         {[&]() -> HWND { return seen.innerResult != 0 ? outer : nullptr; },
-                          [&](HWND dlg) {
-                              EXPECT_TRUE(IsWindowEnabled(dlg));
-                              PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
-                          }}});
+    bool ran =
+        RunModal([&] { result = DLGMODAL(formel); },
+                 {{DialogTitled("Formel - Berechnung"),
+                   [&](HWND dlg) {
+                       outer = dlg;
+                       SendDlgItemMessageA(dlg, IDC_T_OK, BM_CLICK, 0, 0);
+                   }},
+                  {DialogTitled("Innen"),
+                   [&](HWND dlg) {
+                       seen.innerOwner = GetWindow(dlg, GW_OWNER);
+                       seen.outerDisabled = !IsWindowEnabled(outer);
+                       EXPECT_EQ(ItemText(dlg, IDC_T_INNER), "von innen");
+                       // Two labels share the id -1 and keep their own texts.
+                       std::string labels;
+                       for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+                           if (GetDlgCtrlID(c) == -1 || GetDlgCtrlID(c) == 0xFFFF)
+                               labels += WindowText(c) + ";";
+                       EXPECT_EQ(labels, "Links;Rechts;");
+                       SaveWindowPng(dlg, "fenstro_dialog_nested");
+                       SetDlgItemTextA(dlg, IDC_T_INNER, "getippt");
+                       Key(GetDlgItem(dlg, IDC_T_INNER), VK_RETURN); // OK, without callback
+                   }},
+                  {[&]() -> HWND { return seen.innerResult != 0 ? outer : nullptr; },
+                   [&](HWND dlg) {
+                       EXPECT_TRUE(IsWindowEnabled(dlg));
+                       PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+                   }}});
     ASSERT_TRUE(ran);
     EXPECT_EQ(seen.innerOwner, outer);
     EXPECT_TRUE(seen.outerDisabled);

@@ -122,7 +122,7 @@ std::vector<unsigned char> FormulaLikeTemplate(bool extended) {
     t.Item(1012, WS_CHILD_VISIBLE | GROUP | 2, 0, "ComboBox", {});   // drop-down
     t.Item(1030, WS_CHILD_VISIBLE | GROUP | 4, 0, "button", W("x")); // radio, own group
     t.Item(1031, WS_CHILD_VISIBLE | 3, 0x80, nullptr, W("check"));   // check box
-    t.Item(1040, WS_CHILD_VISIBLE | 3, 0x85, nullptr, {});           // drop-down list
+    t.Item(40000, WS_CHILD_VISIBLE | 3, 0x85, nullptr, {});          // drop-down list
     return t.bytes;
 }
 
@@ -147,6 +147,8 @@ TEST(DialogTemplate, ReadsPlainAndExtendedForms) {
         EXPECT_EQ(c[0].id, 1008);
         EXPECT_EQ(c[0].kind, DlgKind::Edit);
         EXPECT_EQ(c[1].id, -1);
+        EXPECT_TRUE(c[1].shared); // two labels with -1
+        EXPECT_FALSE(c[0].shared);
         EXPECT_EQ(c[1].kind, DlgKind::Static);
         EXPECT_EQ(c[1].text, ""); // a picture's ordinal is no text
         EXPECT_EQ(c[2].kind, DlgKind::PushButton);
@@ -157,6 +159,7 @@ TEST(DialogTemplate, ReadsPlainAndExtendedForms) {
         EXPECT_EQ(c[8].kind, DlgKind::RadioButton); // class by name, any case
         EXPECT_EQ(c[9].kind, DlgKind::CheckBox);
         EXPECT_EQ(c[10].kind, DlgKind::ComboBox);
+        EXPECT_EQ(c[10].id, 40000); // an id above 32767 stays positive
         // First radio of each group marked, the others not.
         EXPECT_TRUE(c[5].checked);
         EXPECT_FALSE(c[6].checked);
@@ -234,17 +237,17 @@ TEST(DialogValues, ComboBoxItemsAndCurrentText) {
 TEST(DialogValues, DropDownListTakesOnlyItemTexts) {
     std::vector<DlgControl> c = Parsed();
     std::string got;
-    ASSERT_TRUE(ModelSetInteger(c, 1040, 2, DLG_INDEX_ITEMCOUNT));
-    ASSERT_TRUE(ModelSetText(c, 1040, "rot", 1));
-    ASSERT_TRUE(ModelSetText(c, 1040, "blau", 2));
-    EXPECT_FALSE(ModelSetText(c, 1040, "gelb", DLG_INDEX_CURRENT));
-    EXPECT_TRUE(ModelSetText(c, 1040, "blau", DLG_INDEX_CURRENT));
+    ASSERT_TRUE(ModelSetInteger(c, 40000, 2, DLG_INDEX_ITEMCOUNT));
+    ASSERT_TRUE(ModelSetText(c, 40000, "rot", 1));
+    ASSERT_TRUE(ModelSetText(c, 40000, "blau", 2));
+    EXPECT_FALSE(ModelSetText(c, 40000, "gelb", DLG_INDEX_CURRENT));
+    EXPECT_TRUE(ModelSetText(c, 40000, "blau", DLG_INDEX_CURRENT));
     std::int32_t n = 0;
-    EXPECT_TRUE(ModelGetInteger(c, 1040, n, DLG_INDEX_CURRENT));
+    EXPECT_TRUE(ModelGetInteger(c, 40000, n, DLG_INDEX_CURRENT));
     EXPECT_EQ(n, 2);
     // Renaming the selected item renames the current text.
-    EXPECT_TRUE(ModelSetText(c, 1040, "gr\xFCn", 2));
-    EXPECT_TRUE(ModelGetText(c, 1040, got, DLG_INDEX_NONE));
+    EXPECT_TRUE(ModelSetText(c, 40000, "gr\xFCn", 2));
+    EXPECT_TRUE(ModelGetText(c, 40000, got, DLG_INDEX_NONE));
     EXPECT_EQ(got, "gr\xFCn");
 }
 

@@ -1,5 +1,6 @@
 // A small Fenstro program for the start-up test: a menu bar, a text window that the
 // program thread fills, and then a main routine that sleeps until the frame is closed.
+// With FENSTRO_TESTPROG_OPEN set it first opens that file as unit 5.
 #include "fenstro.h"
 
 namespace {
@@ -20,6 +21,10 @@ bool INITIALSETTINGS() {
 }
 
 void MainProgram() {
+    // A test asks for the open of a file, which only the console may be here.
+    char file[64];
+    if (GetEnvironmentVariableA("FENSTRO_TESTPROG_OPEN", file, sizeof file))
+        OpenUnit(5, file, "Daten", "UNKNOWN");
     OpenUnit(77, "USER", "Rechenergebnisse", "UNKNOWN");
     for (int i = 1; i <= 30; ++i)
         WriteRecord(77, " Zeile " + std::to_string(i));

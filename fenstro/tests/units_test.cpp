@@ -3,6 +3,7 @@
 #include "testhooks.h"
 
 #include "fenstrocore.h"
+#include "textio.h"
 
 #include <atomic>
 #include <cstdio>
@@ -238,4 +239,15 @@ TEST_F(Units, TextWindowScrollsAndKeepsTheNewestLines) {
     EXPECT_EQ(VerticalPosition(w, &max, &page), max + 1 - page); // follows the end again
     UpdateWindow(w);
     SaveWindowPng(w, "fenstro_text_end");
+}
+
+TEST(FenstroProgram, OpeningAnythingButTheConsoleEndsWithTheRunTimeReport) {
+    SetEnvironmentVariableA("FENSTRO_TESTPROG_OPEN", "daten.txt");
+    StartedProgram p = StartProgramUnderTest(FENSTRO_TESTPROG, "#32770", "fenstro_testprog");
+    SetEnvironmentVariableA("FENSTRO_TESTPROG_OPEN", nullptr);
+    ASSERT_NE(p.hwnd, nullptr);
+    EXPECT_EQ(MessageBoxText(p.hwnd), IoErrorReport(IoError::OpenFailure, 5, "daten.txt"));
+    SaveWindowPng(p.hwnd, "fenstro_open_failure");
+    PostMessageA(p.hwnd, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(WaitForExit(p), IoErrorNumber(IoError::OpenFailure));
 }
