@@ -32,22 +32,36 @@ DlgControl* FindControl(std::vector<DlgControl>& controls, std::int32_t id) {
     return nullptr;
 }
 
+namespace {
+
+// The text that index addresses in control id: item index (from 1) of a combo or list box,
+// else the control's own (current) text; NULL when the index means nothing there.
+std::string* TextSlot(std::vector<DlgControl>& controls, std::int32_t id, std::int32_t index,
+                      DlgControl*& c) {
+    c = FindControl(controls, id);
+    if (!c)
+        return nullptr;
+    if (IsList(*c) && index >= 1)
+        return Item(*c, index);
+    if (index != DLG_INDEX_NONE && index != DLG_INDEX_CURRENT)
+        return nullptr;
+    return &c->text;
+}
+
+} // namespace
+
 bool ModelSetText(std::vector<DlgControl>& controls, std::int32_t id, const std::string& text,
                   std::int32_t index) {
-    DlgControl* c = FindControl(controls, id);
-    if (!c)
+    DlgControl* c = nullptr;
+    std::string* slot = TextSlot(controls, id, index, c);
+    if (!slot)
         return false;
-    if (IsList(*c) && index >= 1) {
-        std::string* item = Item(*c, index);
-        if (!item)
-            return false;
-        *item = text;
+    if (slot != &c->text) {
+        *slot = text;
         if (!ComboHasEdit(*c) && c->current == index)
             c->text = text;
         return true;
     }
-    if (index != DLG_INDEX_NONE && index != DLG_INDEX_CURRENT)
-        return false;
     if (IsList(*c) && !ComboHasEdit(*c)) {
         // Without an edit field the current text is always one of the items.
         for (std::size_t k = 0; k < c->items.size(); ++k)
@@ -111,19 +125,11 @@ bool ModelSetLogical(std::vector<DlgControl>& controls, std::int32_t id, bool va
 
 bool ModelGetText(std::vector<DlgControl>& controls, std::int32_t id, std::string& text,
                   std::int32_t index) {
-    DlgControl* c = FindControl(controls, id);
-    if (!c)
-        return false;
-    if (IsList(*c) && index >= 1) {
-        std::string* item = Item(*c, index);
-        if (item)
-            text = *item;
-        return item != nullptr;
-    }
-    if (index != DLG_INDEX_NONE && index != DLG_INDEX_CURRENT)
-        return false;
-    text = c->text;
-    return true;
+    DlgControl* c = nullptr;
+    std::string* slot = TextSlot(controls, id, index, c);
+    if (slot)
+        text = *slot;
+    return slot != nullptr;
 }
 
 bool ModelGetInteger(std::vector<DlgControl>& controls, std::int32_t id, std::int32_t& value,

@@ -42,8 +42,8 @@ void OpenUnit(std::int32_t unit, const char* file, const char* title, const char
 bool TryOpenUnit(std::int32_t unit, const char* file, const char* title, const char* status);
 
 // Writes one record to a unit: its first character is line control and is not shown
-// (' ' starts a new line, '+' goes on in the last line, '0' leaves one empty line first,
-// '1' as '0'; any other character starts a new line like ' '; an empty record is a lone
+// ('+' goes on in the last line; ' ' and every other character start a new line, so that
+// one record is one line whatever a full number field puts first; an empty record is a lone
 // ' '). An open line that holds nothing yet serves as the new line. With lineOpen no line
 // end follows. A unit that is not open is connected on its first write to a text window of
 // its own: "Output" at the bottom of the MDI client for DEFAULT_OUTPUT_UNIT, "Unit n"

@@ -57,11 +57,10 @@ struct LineStore {
     std::size_t capacity = FENSTRO_LINE_CAPACITY;
 };
 
-// Appends one record: its first character is line control (' ' new line, '+' goes on in
-// the last line, '0' one empty line and then a new line, '1' as '0', anything else as ' ';
-// an empty record is a lone ' '). An open last line that holds nothing yet serves as the new
-// line. In the text, LF starts a new line, CR is dropped, a tab advances to the next stop
-// and NUL shows as a blank. lineOpen leaves the line open.
+// Appends one record: its first character is line control ('+' goes on in the last line,
+// ' ' and anything else start a new line; an empty record is a lone ' '). An open last line that
+// holds nothing yet serves as the new line. In the text, LF starts a new line, CR is dropped, a tab
+// advances to the next stop and NUL shows as a blank. lineOpen leaves the line open.
 void AppendRecord(LineStore& store, const char* record, std::size_t length, bool lineOpen);
 // Number of lines shown (an open empty last line counts).
 inline std::size_t LineCount(const LineStore& s) {

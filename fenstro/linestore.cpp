@@ -50,18 +50,13 @@ void PutText(LineStore& s, const char* text, std::size_t length) {
 } // namespace
 
 void AppendRecord(LineStore& store, const char* record, std::size_t length, bool lineOpen) {
-    char control = length > 0 ? record[0] : ' ';
-    switch (control) {
-    case '+':
+    // One record is one line: a number field that fills its columns puts a digit or a sign
+    // where the control stands, and that must not space the lines apart.
+    if (length > 0 && record[0] == '+') {
         if (store.lines.empty())
             NewLine(store);
-        break;
-    case '0':
-    case '1':
+    } else {
         StartLine(store);
-        NewLine(store);
-        break;
-    default: StartLine(store); break;
     }
     if (length > 1)
         PutText(store, record + 1, length - 1);
