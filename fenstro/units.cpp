@@ -69,6 +69,15 @@ void EnsureWindow(Unit* u) {
     RECT place;
     bool placed = u->number == DEFAULT_OUTPUT_UNIT && DefaultOutputPlace(place);
     u->hwnd = CreateTextWindow(u, placed ? &place : nullptr);
+    // The other windows open at the client's default place, kept above the default output's
+    // third so that it does not cover their last lines.
+    RECT below, r;
+    if (u->hwnd && !placed && DefaultOutputPlace(below)) {
+        GetWindowRect(u->hwnd, &r);
+        MapWindowPoints(nullptr, fenClient, reinterpret_cast<POINT*>(&r), 2);
+        if (r.bottom > below.top && below.top - r.top >= 100)
+            MoveWindow(u->hwnd, r.left, r.top, r.right - r.left, below.top - r.top, TRUE);
+    }
 }
 
 namespace {

@@ -134,6 +134,16 @@ TEST_F(Frame, MenuBarBuiltGrayedAndEnabled) {
     EXPECT_FALSE(SetMenuItemFlags(1, 5, MENU_ENABLED));
     EXPECT_FALSE(SetMenuItemFlags(4, 1, MENU_ENABLED));
     EXPECT_FALSE(SetMenuItemFlags(1, 0, MENU_ENABLED));
+
+    // A maximised text window puts its system menu first on the bar; menu 1 is still "&Datei".
+    OpenUnit(77, "USER", "Rechenergebnisse", "UNKNOWN");
+    SendMessageA(FenstroClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(GetWindowHandle(77)), 0);
+    PumpFor(100);
+    ASSERT_EQ(GetMenuItemCount(bar), 3 + 1 + 3); // system menu, 3 menus, 3 window buttons
+    EXPECT_TRUE(SetMenuItemFlags(1, 2, MENU_GRAYED));
+    EXPECT_TRUE(Grayed(datei, 1));
+    EXPECT_EQ(GetSubMenu(bar, 1), datei);
+    SaveWindowPng(FenstroFrame(), "fenstro_menubar_maximised_child");
 }
 
 TEST_F(Frame, BareTitleRunsItsRoutineUntilItsMenuHasItems) {

@@ -111,6 +111,7 @@ TEST_F(Units, DefaultOutputAndUnopenedUnitsGetWindows) {
     EXPECT_EQ(r.bottom, client.bottom);
     EXPECT_EQ(r.bottom - r.top, client.bottom / 3);
     EXPECT_EQ(WindowText(GetWindowHandle(12)), "Unit 12");
+    EXPECT_LE(ChildRect(GetWindowHandle(12)).bottom, r.top); // the output does not cover it
     EXPECT_EQ(UnitLine(12, 1), "zwoelf");
     // From the interface thread as well, the next line below.
     WriteDefaultOutput("Fehler: DlgInit dlgAbout versagte.");
@@ -233,10 +234,25 @@ TEST_F(Units, TextWindowScrollsAndKeepsTheNewestLines) {
     SendMessageA(w, WM_VSCROLL, SB_TOP, 0);
     UpdateWindow(w);
     SaveWindowPng(w, "fenstro_text_top");
+    // A long line gives the window a horizontal range; Home and End move along it.
+    WriteRecord(30, " lang:" + std::string(300, '-') + "|");
+    PumpFor(200);
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_ALL;
+    GetScrollInfo(w, SB_HORZ, &si);
+    EXPECT_EQ(si.nMax, 306);
+    SendMessageA(w, WM_KEYDOWN, VK_END, 0);
+    GetScrollInfo(w, SB_HORZ, &si);
+    EXPECT_EQ(si.nPos, si.nMax - static_cast<int>(si.nPage) + 1);
+    SendMessageA(w, WM_KEYDOWN, VK_HOME, 0);
+    GetScrollInfo(w, SB_HORZ, &si);
+    EXPECT_EQ(si.nPos, 0);
     SendMessageA(w, WM_VSCROLL, SB_BOTTOM, 0);
     WriteRecord(30, " neuer");
     PumpFor(200);
-    EXPECT_EQ(VerticalPosition(w, &max, &page), max + 1 - page); // follows the end again
+    pos = VerticalPosition(w, &max, &page);
+    EXPECT_EQ(pos, max + 1 - page); // follows the end again
     UpdateWindow(w);
     SaveWindowPng(w, "fenstro_text_end");
 }
