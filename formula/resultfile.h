@@ -13,6 +13,13 @@ constexpr std::size_t RESULT_FIELD_WIDTH = 24;
 constexpr std::size_t RESULT_RECORD_LENGTH = 2 * RESULT_FIELD_WIDTH + 2; // with CR LF
 constexpr std::size_t RESULT_FILE_SIZE = POINT_COUNT * RESULT_RECORD_LENGTH;
 
+// The file dialogs in which both editions choose a result file: the filter (pairs of texts,
+// each ending in a NUL, and a NUL after the last), the default extension and the titles.
+constexpr char RESULT_FILE_FILTER[] = "Lorvex Ergebnis Dateien\0*.dat\0Alle Dateien\0*.*\0";
+constexpr char RESULT_FILE_EXTENSION[] = "dat";
+constexpr char LOAD_DIALOG_TITLE[] = "W\xE4hle zu ladende Ergebnisdatei";
+constexpr char SAVE_DIALOG_TITLE[] = "W\xE4hle Dateinamen zum Speichern der Ergebnisse";
+
 // The 24-character field of one value.
 std::string ResultNumberField(double v);
 

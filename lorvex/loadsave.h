@@ -11,7 +11,7 @@
 #include "textio.h"
 
 extern OPENFILENAMEA ofn;
-extern const char resultFilter[];
+extern char chosenPath[256]; // the full path of the file chosen in the last dialog
 // Fills every field of the record for a dialog titled `title`; `saving` selects the flags
 // of the save dialog (a new name is taken, an existing file is overwritten only after a
 // question) instead of those of the open dialog (the file must exist).

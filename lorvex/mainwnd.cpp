@@ -1,5 +1,5 @@
-// The main window of Lorvex: its class, its creation and MainWndProc,
-// which carries out or hands on every menu command.
+// The main window of Lorvex: the start-up that makes it, its class, its creation and
+// MainWndProc, which carries out or hands on every menu command.
 #include <windows.h>
 
 #include "mainwnd.h"
@@ -7,6 +7,7 @@
 #include "about.h"
 #include "formeldlg.h"
 #include "loadsave.h"
+#include "msgloop.h"
 #include "resultswnd.h"
 
 WNDCLASSA wcMain;
@@ -55,6 +56,38 @@ HWND CreateMainWindow(HINSTANCE hInstance) {
 void ReportStartupFailure() {
     // hwndMain is still NULL here, so the box has no owner.
     MessageBoxA(hwndMain, "Error initializing application Lorvex", "Error", MB_OK);
+}
+
+int RunLorvex(HINSTANCE hInstance, HINSTANCE hPrevInstance, int nCmdShow) {
+    hInst = hInstance;
+    hModule = GetModuleHandleA(nullptr);
+    hwndMain = nullptr;
+
+    if (hPrevInstance == nullptr && !RegisterMainClass(hInstance)) {
+        ReportStartupFailure();
+        return 0;
+    }
+    SetNameField(menuName, "Lorvex");
+    hMenu = LoadMenuA(hInstance, menuName);
+    if (hMenu == nullptr) {
+        ReportStartupFailure();
+        return 0;
+    }
+    SetNameField(accelName, "Lorvex");
+    HACCEL hAccel = LoadAcceleratorsA(hInstance, accelName);
+    if (hAccel == nullptr) {
+        ReportStartupFailure();
+        return 0;
+    }
+    hwndMain = CreateMainWindow(hInstance);
+    if (hwndMain == nullptr) {
+        ReportStartupFailure();
+        return 0;
+    }
+    // The first WM_PAINT comes through the loop.
+    ShowWindow(hwndMain, nCmdShow);
+    // Accelerators go to the window each message is addressed to.
+    return RunMessageLoop(msg, hAccel);
 }
 
 namespace {

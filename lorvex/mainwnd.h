@@ -38,3 +38,7 @@ bool RegisterMainClass(HINSTANCE hInstance);
 HWND CreateMainWindow(HINSTANCE hInstance);
 // The box that ends a failed start-up.
 void ReportStartupFailure();
+// What WinMain does: registers the class (unless hPrevInstance is set), loads menu and
+// accelerators, creates and shows the main window and runs the message loop. Returns the
+// quit message's code, or 0 after the start-up failure box.
+int RunLorvex(HINSTANCE hInstance, HINSTANCE hPrevInstance, int nCmdShow);

@@ -11,6 +11,7 @@ NameField resultsClassName;
 NameField resultsIconName;
 char resultLine[RESULT_LINE_LENGTH];
 int resultsTopLine = 0;
+LineDrawRoutine lineDrawer = TextOutA;
 
 namespace {
 
@@ -73,7 +74,7 @@ void Paint(HWND hwnd) {
     HDC hdc = BeginPaint(hwnd, &ps);
     for (int i = 0; i < POINT_COUNT; ++i) {
         int k = FormatResultLine(resultTable.xValues[i], resultTable.yValues[i], resultLine);
-        TextOutA(hdc, RESULT_LINE_LEFT, RESULT_LINE_HEIGHT * (i - resultsTopLine), resultLine, k);
+        lineDrawer(hdc, RESULT_LINE_LEFT, RESULT_LINE_HEIGHT * (i - resultsTopLine), resultLine, k);
     }
     EndPaint(hwnd, &ps);
 }

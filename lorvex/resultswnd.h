@@ -18,6 +18,11 @@ extern NameField resultsIconName;
 extern char resultLine[RESULT_LINE_LENGTH];
 extern int resultsTopLine; // the point shown in the first line, counted from 0
 
+// Draws each line (TextOutA). Calls go through this pointer so that a test can see every
+// line the window paints; the program never changes it.
+using LineDrawRoutine = BOOL(WINAPI*)(HDC, int, int, LPCSTR, int);
+extern LineDrawRoutine lineDrawer;
+
 // Creates the results window, or repaints the open one with the current table.
 void ShowResultsWindow();
 LRESULT CALLBACK ResultsWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,4 +1,7 @@
-// What the programs with common file dialogs share.
+// What the programs with common file dialogs share. The dialog gets a full-path buffer of its
+// own as its file buffer, so that what a program opens never depends on the current directory
+// or on how the user entered the name; the program's name field stays the title buffer and
+// supplies the name the dialog offers.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +9,7 @@
 #include <commdlg.h>
 
 #include <cstddef>
+#include <string>
 
 // The record size the file dialogs are given: the layout without the Windows 2000 fields,
 // 76 bytes in the 32-bit programs. (This is OPENFILENAME_SIZE_VERSION_400A, which the headers
@@ -14,3 +18,15 @@ constexpr DWORD OPEN_FILE_NAME_SIZE = offsetof(OPENFILENAMEA, lpTemplateName) + 
 #ifndef _WIN64
 static_assert(OPEN_FILE_NAME_SIZE == 76, "the 32-bit record without the Windows 2000 fields");
 #endif
+
+// Fills every field of `record` for one dialog. The text of nameField (up to its NUL) is
+// copied into pathBuffer, which the dialog offers as the initial name and fills with the
+// full path of the chosen file; nameField receives the chosen file's name without its folder.
+// Both buffers must outlive the dialog.
+void InitFileDialog(OPENFILENAMEA& record, HWND owner, const char* title, DWORD flags,
+                    const char* filter, const char* defaultExtension, char* nameField,
+                    DWORD nameLength, char* pathBuffer, DWORD pathLength);
+
+// The file the user confirmed in a dialog that returned TRUE: the full path in the record's
+// file buffer.
+std::string ChosenFilePath(const OPENFILENAMEA& record);

@@ -513,3 +513,32 @@ int WaitForExit(StartedProgram& p, DWORD timeoutMs) {
     p.pi = PROCESS_INFORMATION{};
     return code;
 }
+
+namespace {
+
+HHOOK refusalHook = nullptr;
+std::string refusedClass;
+
+LRESULT CALLBACK RefuseCreation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        char name[256] = "";
+        GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+        if (lstrcmpiA(name, refusedClass.c_str()) == 0)
+            return 1;
+    }
+    return CallNextHookEx(refusalHook, code, wParam, lParam);
+}
+
+} // namespace
+
+void RefuseWindowsOfClass(const char* className) {
+    AllowWindows();
+    refusedClass = className;
+    refusalHook = SetWindowsHookExA(WH_CBT, RefuseCreation, nullptr, GetCurrentThreadId());
+}
+
+void AllowWindows() {
+    if (refusalHook != nullptr)
+        UnhookWindowsHookEx(refusalHook);
+    refusalHook = nullptr;
+}

@@ -139,3 +139,8 @@ StartedProgram StartProgramUnderTest(const std::string& exe, const char* classNa
 // Waits for the process to end; returns its exit code, or -1 after a time-out (the process
 // is then terminated). Closes the handles.
 int WaitForExit(StartedProgram& p, DWORD timeoutMs = 10000);
+
+// Until AllowWindows(), this thread's windows of the class className cannot be created (a CBT
+// hook refuses them), as when the system has no room for one more window.
+void RefuseWindowsOfClass(const char* className);
+void AllowWindows();

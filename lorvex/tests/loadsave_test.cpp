@@ -3,12 +3,14 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "lorvex_fixture.h"
+#include "filedlg.h"
 #include "resultfile.h"
 
 namespace {
@@ -55,20 +57,30 @@ class FileCommands : public LorvexMain {
     }
     void TearDown() override {
         SetCurrentDirectoryA(oldDir);
+        RemoveTree(dir);
+        LorvexMain::TearDown();
+    }
+    static void RemoveTree(const std::string& folder) {
         WIN32_FIND_DATAA fd;
-        HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);
+        HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
         if (h != INVALID_HANDLE_VALUE) {
             do {
-                std::string p = dir + "\\" + fd.cFileName;
-                SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(p.c_str());
+                std::string name = fd.cFileName;
+                std::string p = folder + "\\" + name;
+                if (name == "." || name == "..")
+                    continue;
+                if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    RemoveTree(p);
+                } else {
+                    SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
+                    DeleteFileA(p.c_str());
+                }
             } while (FindNextFileA(h, &fd));
             FindClose(h);
         }
-        RemoveDirectoryA(dir.c_str());
-        LorvexMain::TearDown();
+        RemoveDirectoryA(folder.c_str());
     }
-    std::string Path(const char* name) { return dir + "\\" + name; }
+    std::string Path(const std::string& name) { return dir + "\\" + name; }
     bool SameTable(const ResultTable& a, const ResultTable& b) {
         return memcmp(&a, &b, sizeof a) == 0;
     }
@@ -92,7 +104,9 @@ TEST_F(FileCommands, RecordIsFilledForEachDialog) {
         EXPECT_EQ(r.lpstrCustomFilter, nullptr);
         EXPECT_EQ(r.nMaxCustFilter, 0u);
         EXPECT_EQ(r.nFilterIndex, 1u);
-        EXPECT_EQ(r.lpstrFile, formulaModel.resultFileName);
+        // The dialog offers the name field's text and returns the full path apart from it.
+        EXPECT_EQ(r.lpstrFile, chosenPath);
+        EXPECT_STREQ(r.lpstrFile, "Lorvex_Ergebnis.dat ");
         EXPECT_EQ(r.nMaxFile, 256u);
         EXPECT_EQ(r.lpstrFileTitle, formulaModel.resultFileName);
         EXPECT_EQ(r.nMaxFileTitle, 256u);
@@ -185,6 +199,10 @@ TEST_F(FileCommands, BadFileIsReportedAndTheProgramGoesOn) {
     } const cases[] = {
         {"letters.dat", "1 2\r\nabc 3\r\n" + good, "severe (59): list-directed I/O syntax error"},
         {"short.dat", good.substr(0, 99 * 5), "severe (24): end-of-file during read"},
+        {"binaer.dat", "1 2\r\n" + std::string("3\0 4\r\n", 6) + good,
+         "severe (59): list-directed I/O syntax error"},
+        {"lang.dat", "1 2\r\n" + std::string(70000, '5') + "\r\n" + good,
+         "severe (22): input record too long"},
     };
     // A table on display that must stay as it is.
     ComputeFormula();
@@ -208,22 +226,185 @@ TEST_F(FileCommands, BadFileIsReportedAndTheProgramGoesOn) {
     }
 }
 
-TEST_F(FileCommands, ReadOnlyFileIsReportedAndLeftAlone) {
-    std::string path = Path("fest.dat");
-    WriteAll(path, "alt\r\n");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+// The names in a folder, without "." and "..".
+std::vector<std::string> FolderNames(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = fd.cFileName;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A read-only file is refused before anything is written; a file that another program holds
+// open without sharing cannot be replaced once the new content is written.
+TEST_F(FileCommands, FailedSaveIsReportedAndLeavesTheOldFile) {
+    struct Case {
+        const char* name;
+        bool readOnly;
+        const char* report;
+    } const cases[] = {
+        {"fest.dat", true, "severe (47): write to READONLY file"},
+        {"offen.dat", false, "severe (38): error during write"},
+    };
     ComputeFormula();
-    BoxSeen box;
-    HWND saveDialog = nullptr;
-    ASSERT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_SPEICHERN, 0); },
-                         Then(ChooseFileSteps(SAVE_TITLE, path, &saveDialog),
-                              {{OverwritePrompt(&saveDialog),
-                                [](HWND prompt) { PostMessageA(prompt, WM_COMMAND, IDYES, 0); }},
-                               BoxStep("Lorvex", &box)})));
-    ASSERT_TRUE(box.shown);
-    EXPECT_EQ(box.text, "severe (47): write to READONLY file, unit 7, file " + path);
-    EXPECT_EQ(ReadAll(path), "alt\r\n");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string path = Path(c.name);
+        WriteAll(path, "alt\r\n");
+        HANDLE held = INVALID_HANDLE_VALUE;
+        if (c.readOnly)
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+        else
+            held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        BoxSeen box;
+        HWND saveDialog = nullptr;
+        ASSERT_TRUE(
+            RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_SPEICHERN, 0); },
+                     Then(ChooseFileSteps(SAVE_TITLE, path, &saveDialog),
+                          {{OverwritePrompt(&saveDialog),
+                            [](HWND prompt) { PostMessageA(prompt, WM_COMMAND, IDYES, 0); }},
+                           BoxStep("Lorvex", &box, c.readOnly ? nullptr : "lorvex_write_error")})));
+        if (held != INVALID_HANDLE_VALUE)
+            CloseHandle(held);
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ASSERT_TRUE(box.shown);
+        EXPECT_EQ(box.text, std::string(c.report) + ", unit 7, file " + path);
+        EXPECT_EQ(box.owner, nullptr);
+        EXPECT_EQ(ReadAll(path), "alt\r\n");
+        EXPECT_TRUE(IsWindow(hwndMain));
+        DeleteFileA(path.c_str());
+        EXPECT_TRUE(FolderNames(dir).empty()) << "no temporary file is left";
+    }
+}
+
+// Takes the dialog into a folder as a user does, by typing its path and pressing OK; waits
+// until the dialog shows it.
+std::vector<ModalStep> GoToFolder(const char* title, const std::string& path,
+                                  const std::string& name) {
+    std::string t = title;
+    return Then(ChooseFileSteps(title, path),
+                {{[t, name]() -> HWND {
+                      HWND dlg = FindThreadDialog(t.c_str());
+                      return dlg != nullptr && ItemText(dlg, 1137) == name ? dlg : nullptr;
+                  },
+                  [](HWND) {}}});
+}
+
+// The folder the file is chosen in, the current directory and the folder the dialog starts
+// in are three different folders, each holding a file of the chosen name; the commands must
+// read and write the chosen one only, whatever way the name was entered.
+TEST_F(FileCommands, CommandsUseExactlyTheChosenFile) {
+    const char* const folders[] = {"gewaehlt", "aktuell", "start", "start\\unter"};
+    for (const char* f : folders)
+        CreateDirectoryA(Path(f).c_str(), nullptr);
+    struct Case {
+        const char* how;
+        std::vector<const char*> visit; // folders the user opens in the dialog first
+        std::string typed;
+        std::string chosen;
+        bool loadToo;
+    } const cases[] = {
+        {"typed full path",
+         {"start"},
+         Path("gewaehlt\\ergebnis.dat"),
+         "gewaehlt\\ergebnis.dat",
+         true},
+        {"typed relative name",
+         {"start"},
+         "unter\\ergebnis.dat",
+         "start\\unter\\ergebnis.dat",
+         true},
+        {"full path without extension",
+         {"start"},
+         Path("gewaehlt\\ergebnis"),
+         "gewaehlt\\ergebnis.dat",
+         false},
+        {"name without extension",
+         {"start", "gewaehlt"},
+         "ergebnis",
+         "gewaehlt\\ergebnis.dat",
+         false},
+        {"name in the folder shown",
+         {"start", "gewaehlt"},
+         "ergebnis.dat",
+         "gewaehlt\\ergebnis.dat",
+         true},
+    };
+    for (const auto& c : cases) {
+        for (UINT command : {IDM_LADEN, IDM_SPEICHERN}) {
+            SCOPED_TRACE(std::string(c.how) + (command == IDM_LADEN ? ", load" : ", save"));
+            // Wine's open dialog refuses a name without extension as a missing file.
+            if (command == IDM_LADEN && !c.loadToo)
+                continue;
+            const char* title = command == IDM_LADEN ? LOAD_TITLE : SAVE_TITLE;
+            // A different table in each same-named file.
+            std::string contents[4];
+            for (int k = 0; k < 4; ++k) {
+                ResultTable t;
+                for (int i = 0; i < POINT_COUNT; ++i) {
+                    t.xValues[i] = k * 1000 + i;
+                    t.yValues[i] = -k;
+                }
+                contents[k] = ResultFileContent(t);
+                WriteAll(Path(std::string(folders[k]) + "\\ergebnis.dat"), contents[k]);
+            }
+            SetCurrentDirectoryA(Path("aktuell").c_str());
+            std::vector<ModalStep> steps;
+            for (const char* v : c.visit)
+                steps = Then(steps, GoToFolder(title, Path(v), v));
+            // The current directory is not the folder the dialog shows.
+            const std::string current = Path("aktuell");
+            steps = Then(steps, {{ReadyFileDialog(title),
+                                  [current](HWND) { SetCurrentDirectoryA(current.c_str()); }}});
+            HWND dialog = nullptr;
+            steps = Then(steps, ChooseFileSteps(title, c.typed, &dialog));
+            if (command == IDM_SPEICHERN) {
+                steps = Then(steps, {{OverwritePrompt(&dialog), [](HWND prompt) {
+                                          PostMessageA(prompt, WM_COMMAND, IDYES, 0);
+                                      }}});
+                formulaModel.n = 3;
+                ComputeFormula();
+            }
+            ASSERT_TRUE(
+                RunModal([command] { SendMessageA(hwndMain, WM_COMMAND, command, 0); }, steps));
+            const std::string saved = ResultFileContent(resultTable);
+            for (int k = 0; k < 4; ++k) {
+                const std::string file = std::string(folders[k]) + "\\ergebnis.dat";
+                SCOPED_TRACE(file);
+                if (file == c.chosen) {
+                    // Loaded: the table is this file's; saved: the file holds the table.
+                    EXPECT_EQ(saved, command == IDM_LADEN ? contents[k] : ReadAll(Path(file)));
+                } else {
+                    EXPECT_EQ(ReadAll(Path(file)), contents[k]);
+                }
+            }
+            // Nothing else was written anywhere.
+            EXPECT_EQ(FolderNames(Path("gewaehlt")), std::vector<std::string>{"ergebnis.dat"});
+            EXPECT_EQ(FolderNames(Path("aktuell")), std::vector<std::string>{"ergebnis.dat"});
+            EXPECT_EQ(FolderNames(Path("start")),
+                      (std::vector<std::string>{"ergebnis.dat", "unter"}));
+            EXPECT_EQ(FolderNames(Path("start\\unter")), std::vector<std::string>{"ergebnis.dat"});
+            EXPECT_EQ(ChosenFilePath(ofn), Path(c.chosen));
+            // The name field keeps the name chosen, which the next dialog offers.
+            EXPECT_EQ(ResultFilePath(formulaModel.resultFileName, 256), "ergebnis.dat");
+        }
+    }
+    std::string offered;
+    ASSERT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_LADEN, 0); },
+                         {{ReadyFileDialog(LOAD_TITLE), [&](HWND dlg) {
+                               offered = WindowText(FileDialogNameControl(dlg));
+                               PressButton(dlg, IDCANCEL);
+                           }}}));
+    EXPECT_EQ(offered, "ergebnis.dat");
 }
 
 } // namespace

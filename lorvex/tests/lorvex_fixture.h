@@ -25,8 +25,9 @@ class LorvexMain : public ::testing::Test {
         ResetFormulaModel();
         hInst = GetModuleHandleA(nullptr);
         hModule = GetModuleHandleA(nullptr);
-        static bool registered = RegisterMainClass(hInst);
-        ASSERT_TRUE(registered);
+        // Once per process; a start-up test may have registered it first.
+        WNDCLASSA registered;
+        ASSERT_TRUE(RegisterMainClass(hInst) || GetClassInfoA(hInst, "Lorvex", &registered));
         SetNameField(menuName, "Lorvex");
         hMenu = LoadMenuA(hInst, menuName);
         ASSERT_NE(hMenu, nullptr);

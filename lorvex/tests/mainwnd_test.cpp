@@ -358,4 +358,38 @@ TEST_F(LorvexMain, HelpRequestsReachTheEngineAndAFailureIsReported) {
     }
 }
 
+// A start-up that cannot have its class, its menu or its main window shows the box without
+// owner and ends with 0, no window shown.
+TEST(LorvexStartup, FailureShowsTheBoxAndEndsWithZero) {
+    HINSTANCE self = GetModuleHandleA(nullptr);
+    // Registered already (as by an earlier start in this process): the registration fails.
+    RegisterMainClass(self);
+    struct Case {
+        const char* failure;
+        HINSTANCE instance, previous;
+        bool refuseMainWindow;
+    } const cases[] = {
+        {"class", self, nullptr, false},
+        {"menu", GetModuleHandleA("user32.dll"), self, false}, // a module without our menu
+        {"main window", self, self, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failure);
+        if (c.refuseMainWindow)
+            RefuseWindowsOfClass("Lorvex");
+        BoxSeen box;
+        int code = -1;
+        ASSERT_TRUE(RunModal([&] { code = RunLorvex(c.instance, c.previous, SW_SHOWNORMAL); },
+                             {BoxStep("Error", &box, "lorvex_startup_failure")}));
+        AllowWindows();
+        ASSERT_TRUE(box.shown);
+        EXPECT_EQ(box.text, "Error initializing application Lorvex");
+        EXPECT_EQ(box.owner, nullptr);
+        EXPECT_EQ(code, 0);
+        EXPECT_EQ(hwndMain, nullptr);
+        EXPECT_EQ(FindWindowA("Lorvex", nullptr), nullptr);
+    }
+    hInst = self;
+}
+
 } // namespace

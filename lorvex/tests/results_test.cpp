@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "lorvex_fixture.h"
 
@@ -23,8 +24,31 @@ bool SaveEnabled() {
     return (GetMenuState(hMenu, IDM_SPEICHERN, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
+// Every line the results window draws, as TextOutA is asked to draw it.
+struct DrawnLine {
+    int x, y;
+    std::string text;
+};
+std::vector<DrawnLine> drawn;
+BOOL WINAPI RecordLine(HDC hdc, int x, int y, LPCSTR text, int length) {
+    drawn.push_back({x, y, std::string(text, length)});
+    return TextOutA(hdc, x, y, text, length);
+}
+
 class ResultsWindow : public LorvexMain {
   protected:
+    void TearDown() override {
+        lineDrawer = TextOutA;
+        AllowWindows();
+        LorvexMain::TearDown();
+    }
+    // The lines of one complete paint of the open window.
+    std::vector<DrawnLine> Repaint() {
+        drawn.clear();
+        RedrawWindow(hwndResults, nullptr, nullptr, RDW_INVALIDATE);
+        UpdateWindow(hwndResults);
+        return drawn;
+    }
     void Open() {
         ComputeFormula();
         ShowResultsWindow();
@@ -179,6 +203,110 @@ TEST_F(ResultsWindow, ExitClosesItWithTheMainWindow) {
     EXPECT_FALSE(IsWindow(hwndMain));
     EXPECT_FALSE(IsWindow(results));
     EXPECT_EQ(hwndResults, NO_WINDOW);
+}
+
+// A text right-aligned in a field of 20 columns.
+std::string Right20(const std::string& text) {
+    return std::string(20 - text.size(), ' ') + text;
+}
+
+TEST_F(ResultsWindow, PaintDrawsEveryLineAtItsPlace) {
+    for (int i = 0; i < POINT_COUNT; ++i) {
+        resultTable.xValues[i] = i - 50;
+        resultTable.yValues[i] = i * 0.25;
+    }
+    resultTable.yValues[1] = std::numeric_limits<double>::quiet_NaN();
+    resultTable.xValues[2] = INFINITY;
+    resultTable.yValues[3] = -INFINITY;
+    resultTable.xValues[4] = 1e15;
+    resultTable.yValues[5] = -1e14;
+    std::vector<std::string> lines;
+    for (int i = 0; i < POINT_COUNT; ++i) {
+        const int quarter[] = {0, 25, 50, 75};
+        std::string y = std::to_string(i / 4) + "." + std::to_string(quarter[i % 4]);
+        y += std::string(5 - (y.size() - y.find('.')), '0');
+        lines.push_back(Right20(std::to_string(i - 50) + ".0000") + "   " + Right20(y));
+    }
+    lines[1] = Right20("-49.0000") + "    NaN";
+    lines[2] = " Infinity" + std::string(11, ' ') + "   " + Right20("0.5000");
+    lines[3] = Right20("-47.0000") + "    -Infinity";
+    lines[4] = std::string(20, '*') + "   " + Right20("1.0000");
+    lines[5] = Right20("-45.0000") + "   " + std::string(20, '*');
+    EXPECT_EQ(lines[0], std::string(12, ' ') + "-50.0000" + std::string(17, ' ') + "0.0000");
+    EXPECT_EQ(lines[1].size(), 27u);
+
+    lineDrawer = RecordLine;
+    ShowResultsWindow();
+    ASSERT_NE(hwndResults, NO_WINDOW);
+    for (int top : {0, 3, -1}) {
+        SCOPED_TRACE(top);
+        if (top == 3) {
+            for (int k = 0; k < 3; ++k)
+                SendMessageA(hwndResults, WM_KEYDOWN, VK_DOWN, 0);
+        } else if (top == -1) {
+            SendMessageA(hwndResults, WM_KEYDOWN, VK_END, 0);
+            top = resultsTopLine;
+            // The last line ends within the client area.
+            EXPECT_LE(RESULT_LINE_HEIGHT * (POINT_COUNT - top), ClientHeight());
+            EXPECT_GT(top, 70);
+        }
+        EXPECT_EQ(resultsTopLine, top);
+        // Every paint draws all 100 lines, those above the client area as well.
+        const std::vector<DrawnLine> got = Repaint();
+        ASSERT_EQ(got.size(), static_cast<size_t>(POINT_COUNT));
+        for (int i = 0; i < POINT_COUNT; ++i) {
+            EXPECT_EQ(got[i].x, 5) << i;
+            EXPECT_EQ(got[i].y, 18 * (i - top)) << i;
+            EXPECT_EQ(got[i].text, lines[i]) << i;
+        }
+    }
+    SaveWindowPng(hwndResults, "lorvex_results_special_values_end");
+    SendMessageA(hwndResults, WM_KEYDOWN, VK_HOME, 0);
+    Repaint();
+    SaveWindowPng(hwndResults, "lorvex_results_special_values");
+}
+
+TEST_F(ResultsWindow, FailureIsReportedAndTheNextCallTriesAgain) {
+    ComputeFormula();
+    // A class of the same name already there makes the registration fail.
+    if (resultsClassRegistered) {
+        ASSERT_TRUE(UnregisterClassA("LorvexErg", hModule));
+        resultsClassRegistered = false;
+    }
+    WNDCLASSA other{};
+    other.lpfnWndProc = DefWindowProcA;
+    other.hInstance = hModule;
+    other.lpszClassName = "LorvexErg";
+    ASSERT_NE(RegisterClassA(&other), 0);
+    struct Step {
+        const char* failure;
+        bool registered; // afterwards
+    } const steps[] = {{"registration", false}, {"creation", true}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.failure);
+        if (std::string(step.failure) == "creation") {
+            ASSERT_TRUE(UnregisterClassA("LorvexErg", hModule));
+            RefuseWindowsOfClass("LorvexErg");
+        }
+        BoxSeen box;
+        ASSERT_TRUE(RunModal([] { ShowResultsWindow(); },
+                             {BoxStep("Fehler", &box, "lorvex_results_failure")}));
+        ASSERT_TRUE(box.shown);
+        EXPECT_EQ(box.text, "Fehler beim Initialisieren des Ergebnisfensters");
+        EXPECT_EQ(box.owner, hwndMain);
+        EXPECT_EQ(hwndResults, NO_WINDOW);
+        EXPECT_EQ(resultsClassRegistered, step.registered);
+        EXPECT_EQ(FindWindowA("LorvexErg", nullptr), nullptr);
+        EXPECT_FALSE(SaveEnabled());
+    }
+    // With room again, the next call makes the window.
+    AllowWindows();
+    ShowResultsWindow();
+    ASSERT_NE(hwndResults, NO_WINDOW);
+    EXPECT_TRUE(PumpUntil(SaveEnabled));
+    WNDCLASSA wc{};
+    ASSERT_TRUE(GetClassInfoA(hModule, "LorvexErg", &wc));
+    EXPECT_EQ(wc.lpfnWndProc, ResultsWndProc);
 }
 
 } // namespace
