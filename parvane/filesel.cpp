@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "filedlg.h"
-#include "parvane.h"
+#include "filesel.h"
 
 OPENFILENAMEA ofn;
 char szFile[FILE_FIELD_LENGTH];

@@ -2,7 +2,11 @@
 // cascaded inside the main window's client area, at most MAX_CHILDREN at a time.
 #include <cstring>
 
+#include "picture_wnd.h"
+
+#include "filesel.h"
 #include "parvane.h"
+#include "viewer_wnd.h"
 #include "textio.h"
 
 std::int32_t nChildren = 0;

@@ -1,6 +1,8 @@
 // The splash dialog: the start-up picture in a captioned child window centred over the main
 // window's client area for four seconds. It ends only through its timer.
-#include "parvane.h"
+#include "splash_dlg.h"
+
+#include "viewcalc.h"
 
 UINT_PTR idSplashTimer = 1;
 SetTimerRoutine splashSetTimer = SetTimer;

@@ -1,7 +1,11 @@
 // ViewerWndProc, the procedure of both window kinds: the main window, which shows the
 // start-up picture and carries out the menu commands, and the picture windows, whose
 // branches are in picture_wnd.cpp. Both paint their slot's bitmap the same way.
+#include "viewer_wnd.h"
+
+#include "filesel.h"
 #include "parvane.h"
+#include "picture_wnd.h"
 
 HBITMAP hBmp[SLOT_COUNT];
 std::int32_t bmpWidth[SLOT_COUNT];

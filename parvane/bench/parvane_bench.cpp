@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "parvane.h"
+#include "picture_wnd.h"
 #include "textio.h"
 
 namespace {

@@ -10,7 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "filesel.h"
 #include "parvane.h"
+#include "picture_wnd.h"
+#include "splash_dlg.h"
+#include "viewer_wnd.h"
 #include "textio.h"
 #include "wintest.h"
 

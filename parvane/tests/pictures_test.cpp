@@ -316,4 +316,36 @@ TEST_F(Pictures, AFileThatFailsLeavesNoWindowNoSlotAndNoCascadeStep) {
     ExpectShowsQuadrants(c, PICTURES[2].w, PICTURES[2].h, PICTURES[2].colours, "c");
 }
 
+TEST_F(Pictures, WithoutTheStartUpPictureWindowsTakeTheBitmapSizeAndDoNotCascade) {
+    DestroyWindow(hwndMain);
+    PumpFor(30);
+    ResetProgramData();
+    // A module without the picture: its load fails as a damaged program file's would.
+    const HINSTANCE exe = hInst;
+    hInst = GetModuleHandleA("kernel32.dll");
+    BoxSeen box;
+    ASSERT_TRUE(RunModal([&] { hwndMain = CreateMainWindow(exe); }, {BoxStep("Fehler", &box)}));
+    hInst = exe;
+    ASSERT_NE(hwndMain, nullptr);
+    EXPECT_EQ(box.owner, hwndMain);
+    EXPECT_EQ(box.text.substr(0, 12), "Fehlercode: ");
+    EXPECT_EQ(hBmp[0], nullptr);
+    EXPECT_EQ(cxFrame, 0);
+    EXPECT_EQ(cyFrame, 0);
+    EXPECT_EQ(cyCaption, 0);
+    MoveWindow(hwndMain, 0, 0, MAIN_WIDTH, MAIN_HEIGHT, TRUE);
+    ShowWindow(hwndMain, SW_SHOWNORMAL);
+    UpdateWindow(hwndMain); // paints with an empty slot 0
+    for (int i = 0; i < 2; ++i) {
+        HWND w = OpenPicture(path[i]);
+        ASSERT_NE(w, nullptr);
+        const RECT r = RectInMain(w);
+        EXPECT_EQ(r.left, 0);
+        EXPECT_EQ(r.top, 0);
+        EXPECT_EQ(r.right - r.left, PICTURES[i].w);
+        EXPECT_EQ(r.bottom - r.top, PICTURES[i].h);
+    }
+    EXPECT_TRUE(IsWindow(hwndMain));
+}
+
 } // namespace

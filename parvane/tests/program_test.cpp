@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bmpfiles.h"
+#include "filesel.h"
 #include "parvane.h"
 #include "wintest.h"
 

@@ -2,6 +2,9 @@
 // and the splash dialog. WinMain (winmain.cpp) runs these steps in order.
 #include "parvane.h"
 
+#include "splash_dlg.h"
+#include "viewer_wnd.h"
+
 HINSTANCE hInst = nullptr;
 HMENU hMenu = nullptr;
 HWND hwndMain = nullptr;

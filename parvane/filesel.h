@@ -1,0 +1,27 @@
+// File selection through the common open dialog, and the error box for the system's last
+// error code.
+#pragma once
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <cstddef>
+
+#include "viewcalc.h"
+
+extern OPENFILENAMEA ofn;
+extern char szFile[FILE_FIELD_LENGTH];
+extern char szFileTitle[FILE_FIELD_LENGTH];
+extern char szFilter[FILE_FIELD_LENGTH];
+extern char szDefExt[4];
+extern char szErrText[ERR_TEXT_LENGTH];
+constexpr char FILE_DIALOG_TITLE[] = "Dateiauswahl";
+
+// Lets the user pick a file, proposing the name held in `name` (nameLength characters,
+// blank-padded). Returns -1 when cancelled; n, the chosen path's length, with the path and
+// blanks in `name`; -n with as much of the path as fits when it is longer than `name`.
+int ShowOpenFileDialog(HWND owner, char* name, std::size_t nameLength);
+void InitOpenFileName(HWND owner, const char* title);
+// Shows the system's last error code in a box "Fehler"; nothing when that code is 0.
+void ShowLastError(HWND owner);
