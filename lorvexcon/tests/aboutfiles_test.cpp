@@ -115,8 +115,9 @@ TEST_F(LorvexCon, AboutEndsOnOkAndEnterOnly) {
                                    PumpFor(100);
                                    if (!enter)
                                        SaveWindowPng(dlg, "lorvexcon_about");
-                                   // Esc and the close box as the dialog manager sends them.
-                                   SendMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+                                   // The Esc key and the close box.
+                                   ActivateWindow(dlg);
+                                   TypeKey(VK_ESCAPE);
                                    SendMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
                                    PumpFor(50);
                                    stayed = IsWindowVisible(dlg) != FALSE;

@@ -200,3 +200,25 @@ TEST_F(FormelCS, ValuesThatTheDialogCannotShowAsTheyAre) {
               std::vector<std::string>{"Fehler in FormelCSDialogCBProc"});
     EXPECT_EQ(UnitLineCount(RESULTS_WINDOW_UNIT), 100u);
 }
+
+TEST_F(FormelCS, CancelEscAndTheCloseBoxEndItAndKeepWhatOkStored) {
+    const std::function<void(HWND)> ends[] = {
+        [](HWND dlg) { PressButton(dlg, IDCANCEL); },
+        [](HWND dlg) {
+            ActivateWindow(dlg);
+            TypeKey(VK_ESCAPE);
+        },
+        [](HWND dlg) { PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); },
+    };
+    for (const auto& end : ends) {
+        formulaModel.n = 4;
+        ASSERT_TRUE(RunModal([] { ChooseMenuItem(2, 1); }, {{DialogTitled(TITLE), [&](HWND dlg) {
+                                                                 SetDlgItemTextA(dlg, IDC_N, "5");
+                                                                 ClickNow(dlg, IDC_FORMEL_OK);
+                                                                 end(dlg);
+                                                             }}}));
+        EXPECT_EQ(FindThreadDialog(TITLE), nullptr);
+        EXPECT_EQ(formelDlg.state, nullptr); // released
+        EXPECT_EQ(formulaModel.n, 5);
+    }
+}
