@@ -94,8 +94,10 @@ void ShowResultsWindow() {
     SetNameField(resultsClassName, "LorvexErg");
     SetNameField(resultsIconName, "Lorvex");
     if (hwndResults != NO_WINDOW) {
-        // The open window shows the new table before the call returns, where it is.
-        RedrawWindow(hwndResults, nullptr, nullptr, RDW_INVALIDATE);
+        // The open window shows the new table before the call returns, where it is. The
+        // background is erased too: a line drawn shorter than the old one (NaN, Infinity)
+        // would leave the old line's digits standing beside it.
+        RedrawWindow(hwndResults, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
         UpdateWindow(hwndResults);
         return;
     }

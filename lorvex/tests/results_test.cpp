@@ -107,6 +107,39 @@ TEST_F(ResultsWindow, LaterCallRepaintsTheOpenWindowWhereItIs) {
     EXPECT_EQ(GetActiveWindow(), hwndMain);
 }
 
+// A new table in the open window shows only its own lines: a line shorter than the one it
+// replaces (NaN, Infinity) leaves nothing of the old line's digits behind.
+TEST_F(ResultsWindow, NewTableInTheOpenWindowLeavesNothingOfTheOld) {
+    struct Case {
+        const char* table;
+        double y; // every y of the new table; the x values stay
+    } const cases[] = {
+        {"NaN (m = 0)", std::numeric_limits<double>::quiet_NaN()},
+        {"Infinity", INFINITY},
+        {"-Infinity", -INFINITY},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.table);
+        Open(); // the default table, every line 43 characters long
+        for (double& y : resultTable.yValues)
+            y = c.y;
+        ShowResultsWindow();
+        RECT rc;
+        GetClientRect(hwndResults, &rc);
+        HDC dc = GetDC(hwndResults);
+        const std::vector<DWORD> shown = CapturePixels(dc, 0, 0, rc.right, rc.bottom);
+        SaveWindowPng(hwndResults, "lorvex_results_new_table");
+        // The same table painted on a blank client area.
+        InvalidateRect(hwndResults, nullptr, TRUE);
+        UpdateWindow(hwndResults);
+        const std::vector<DWORD> fresh = CapturePixels(dc, 0, 0, rc.right, rc.bottom);
+        ReleaseDC(hwndResults, dc);
+        ASSERT_FALSE(fresh.empty());
+        EXPECT_TRUE(shown == fresh);
+        SendMessageA(hwndResults, WM_CLOSE, 0, 0);
+    }
+}
+
 TEST_F(ResultsWindow, ClosingGraysSavingAndTheNextCallOpensAnew) {
     Open();
     MoveWindow(hwndResults, 320, 140, 300, 400, TRUE);
