@@ -1,5 +1,7 @@
 #include "wintest.h"
 
+#include <psapi.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -26,6 +28,13 @@ bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs) {
 
 void PumpFor(DWORD ms) {
     PumpUntil([] { return false; }, ms);
+}
+
+ProcessMemory CurrentMemory() {
+    PROCESS_MEMORY_COUNTERS c{};
+    c.cb = sizeof c;
+    GetProcessMemoryInfo(GetCurrentProcess(), &c, sizeof c);
+    return {c.WorkingSetSize, c.PagefileUsage};
 }
 
 int DrainQueue() {

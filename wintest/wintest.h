@@ -16,6 +16,12 @@ bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs = 5000);
 // Dispatches this thread's messages for the given time.
 void PumpFor(DWORD ms);
 
+// The process's working set and committed bytes, for the benchmarks.
+struct ProcessMemory {
+    SIZE_T workingSet, committed;
+};
+ProcessMemory CurrentMemory();
+
 // Dispatches what this thread's queue holds and takes the quit message off it, so that the
 // next loop does not end at once. Returns the quit message's code, -1 when there was none.
 int DrainQueue();

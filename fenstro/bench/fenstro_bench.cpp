@@ -3,12 +3,11 @@
 // the full window, at the start and at the end of the store.
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <cstdio>
 #include <string>
 
 #include "fenstro.h"
+#include "wintest.h"
 
 bool INITIALSETTINGS() {
     WindowGeometry g{GEOMETRY_SET, 0, 0, 768, 1024};
@@ -32,21 +31,10 @@ struct Memory {
     double workingSet, committed; // megabytes
 };
 
-Memory ProcessMemory() {
-    PROCESS_MEMORY_COUNTERS pmc{};
-    pmc.cb = sizeof pmc;
-    GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc);
+Memory ProcessMemoryMb() {
+    const ProcessMemory m = CurrentMemory();
     const double mb = 1024.0 * 1024.0;
-    return {static_cast<double>(pmc.WorkingSetSize) / mb,
-            static_cast<double>(pmc.PagefileUsage) / mb};
-}
-
-void Drain() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    return {static_cast<double>(m.workingSet) / mb, static_cast<double>(m.committed) / mb};
 }
 
 // The average time of a full repaint of the window, in milliseconds.
@@ -69,9 +57,9 @@ int main() {
     OpenUnit(UNIT, "USER", "Rechenergebnisse", "UNKNOWN");
     HWND w = GetWindowHandle(UNIT);
     SendMessageA(FenstroClient(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(w), 0);
-    Drain();
+    DrainQueue();
     double emptyRepaint = RepaintMilliseconds(w);
-    Memory before = ProcessMemory();
+    Memory before = ProcessMemoryMb();
 
     // Records as the formula demo writes them: line control and 42 characters.
     std::string record(43, ' ');
@@ -84,9 +72,9 @@ int main() {
     QueryPerformanceCounter(&b);
     double perRecord = Seconds(a, b) * 1e6 / RECORDS;
     LARGE_INTEGER c;
-    Drain();
+    DrainQueue();
     QueryPerformanceCounter(&c);
-    Memory after = ProcessMemory();
+    Memory after = ProcessMemoryMb();
     double endRepaint = RepaintMilliseconds(w);
     SendMessageA(w, WM_VSCROLL, SB_TOP, 0);
     double topRepaint = RepaintMilliseconds(w);

@@ -2,32 +2,14 @@
 // this process as the framework starts it. Prints the time per call and the memory at the end.
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <cstdio>
 
 #include "constartup.h"
 #include "fenstro.h"
 #include "formula.h"
+#include "wintest.h"
 
-namespace {
-
-SIZE_T WorkingSet() {
-    PROCESS_MEMORY_COUNTERS c{};
-    c.cb = sizeof c;
-    GetProcessMemoryInfo(GetCurrentProcess(), &c, sizeof c);
-    return c.WorkingSetSize;
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-} // namespace
+namespace {} // namespace
 
 int main() {
     if (!FenstroStart(GetModuleHandleA(nullptr), SW_SHOWNORMAL)) {
@@ -36,18 +18,18 @@ int main() {
     }
     FenstroStartProgram();
     for (int i = 0; i < 500 && !GetWindowHandle(RESULTS_WINDOW_UNIT); ++i) {
-        Pump();
+        DrainQueue();
         Sleep(10);
     }
     ComputeFormula();
-    const SIZE_T before = WorkingSet();
+    const SIZE_T before = CurrentMemory().workingSet;
     const int calls = 1000;
     LARGE_INTEGER f, t0, t1;
     QueryPerformanceFrequency(&f);
     QueryPerformanceCounter(&t0);
     for (int i = 0; i < calls; ++i) {
         ShowResults();
-        Pump();
+        DrainQueue();
     }
     QueryPerformanceCounter(&t1);
     const double ms =
@@ -55,7 +37,7 @@ int main() {
     printf("ShowResults: %d calls, %.3f ms per call (100 records each), %zu lines held\n", calls,
            ms / calls, static_cast<size_t>(UnitLineCount(RESULTS_WINDOW_UNIT)));
     printf("working set: %zu KiB before, %zu KiB after\n", static_cast<size_t>(before / 1024),
-           static_cast<size_t>(WorkingSet() / 1024));
+           static_cast<size_t>(CurrentMemory().workingSet / 1024));
     fflush(stdout);
     ExitProcess(0); // the program thread sleeps forever, as in the program
 }

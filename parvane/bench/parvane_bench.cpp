@@ -4,8 +4,6 @@
 // Run it with `scripts/bench parvane`.
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -13,6 +11,7 @@
 #include "parvane.h"
 #include "picture_wnd.h"
 #include "textio.h"
+#include "wintest.h"
 
 namespace {
 
@@ -66,21 +65,6 @@ bool WriteBigBitmap(const std::string& path) {
     return ok;
 }
 
-SIZE_T PrivateBytes() {
-    PROCESS_MEMORY_COUNTERS pmc{};
-    pmc.cb = sizeof pmc;
-    GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc);
-    return pmc.PagefileUsage;
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 } // namespace
 
 int main() {
@@ -93,7 +77,7 @@ int main() {
         return 2;
     ShowWindow(hwndMain, SW_SHOWMAXIMIZED);
     UpdateWindow(hwndMain);
-    Pump();
+    DrainQueue();
 
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
@@ -122,11 +106,11 @@ int main() {
         UpdateWindow(child);
         GdiFlush();
         const LARGE_INTEGER t2 = Now();
-        const SIZE_T open = PrivateBytes();
+        const SIZE_T open = CurrentMemory().committed;
         DestroyWindow(child);
-        Pump();
+        DrainQueue();
         const LARGE_INTEGER t3 = Now();
-        after.push_back(PrivateBytes());
+        after.push_back(CurrentMemory().committed);
         printf("%5d %9.1f %9.1f %9.1f %15lu %15lu\n", round, Ms(t0, t1), Ms(t1, t2), Ms(t2, t3),
                static_cast<unsigned long>(open / 1024),
                static_cast<unsigned long>(after.back() / 1024));
