@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "closereq.h"
 #include "msgloop.h"
 
 HINSTANCE fenInstance = nullptr;
@@ -84,6 +85,11 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_FENSTRO_CALL: (*reinterpret_cast<const std::function<void()>*>(lParam))(); return 0;
     case WM_FENSTRO_WINDOW: EnsureWindow(reinterpret_cast<Unit*>(lParam)); return 0;
     case WM_FENSTRO_FINISHED: SetStatusText(STATUS_FINISHED); return 0;
+    case WM_CLOSE:
+        // A menu routine's dialog is still open over the frame.
+        if (CloseMustWait(hwnd))
+            return 0;
+        break;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefFrameProcA(hwnd, fenClient, msg, wParam, lParam);

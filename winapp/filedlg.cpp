@@ -1,5 +1,8 @@
 #include "filedlg.h"
 
+#include <cderr.h>
+
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -16,7 +19,11 @@ void InitFileDialog(OPENFILENAMEA& record, HWND owner, const char* title, DWORD 
                     const char* filter, const char* defaultExtension, char* nameField,
                     DWORD nameLength, char* pathBuffer, DWORD pathLength) {
     if (pathLength > 0) {
-        const size_t n = TextLength(nameField, nameLength);
+        // The dialog would take a trailing blank as part of the extension ("dat ") and save
+        // under another name than the one shown.
+        size_t n = TextLength(nameField, nameLength);
+        while (n > 0 && nameField[n - 1] == ' ')
+            --n;
         const size_t kept = n < pathLength ? n : pathLength - 1;
         memcpy(pathBuffer, nameField, kept);
         pathBuffer[kept] = '\0';
@@ -38,4 +45,18 @@ void InitFileDialog(OPENFILENAMEA& record, HWND owner, const char* title, DWORD 
 
 std::string ChosenFilePath(const OPENFILENAMEA& record) {
     return std::string(record.lpstrFile, TextLength(record.lpstrFile, record.nMaxFile));
+}
+
+DWORD FileDialogFailure() {
+    return CommDlgExtendedError();
+}
+
+std::string FileDialogFailureText(DWORD code, bool saving) {
+    const char* outcome = saving ? "Nothing was saved." : "Nothing was loaded.";
+    if (code == FNERR_BUFFERTOOSMALL)
+        return std::string("The path of the chosen file is too long. ") + outcome;
+    char text[80];
+    snprintf(text, sizeof text, "The file dialog failed (error 0x%04lX). %s",
+             static_cast<unsigned long>(code), outcome);
+    return text;
 }

@@ -19,10 +19,10 @@ constexpr DWORD OPEN_FILE_NAME_SIZE = offsetof(OPENFILENAMEA, lpTemplateName) + 
 static_assert(OPEN_FILE_NAME_SIZE == 76, "the 32-bit record without the Windows 2000 fields");
 #endif
 
-// Fills every field of `record` for one dialog. The text of nameField (up to its NUL) is
-// copied into pathBuffer, which the dialog offers as the initial name and fills with the
-// full path of the chosen file; nameField receives the chosen file's name without its folder.
-// Both buffers must outlive the dialog.
+// Fills every field of `record` for one dialog. The text of nameField (up to its NUL, without
+// trailing blanks) is copied into pathBuffer, which the dialog offers as the initial name and
+// fills with the full path of the chosen file; nameField receives the chosen file's name
+// without its folder. Both buffers must outlive the dialog.
 void InitFileDialog(OPENFILENAMEA& record, HWND owner, const char* title, DWORD flags,
                     const char* filter, const char* defaultExtension, char* nameField,
                     DWORD nameLength, char* pathBuffer, DWORD pathLength);
@@ -30,3 +30,11 @@ void InitFileDialog(OPENFILENAMEA& record, HWND owner, const char* title, DWORD 
 // The file the user confirmed in a dialog that returned TRUE: the full path in the record's
 // file buffer.
 std::string ChosenFilePath(const OPENFILENAMEA& record);
+
+// Why the last file dialog returned FALSE: 0 when the user cancelled, else the dialog's
+// extended error code (FNERR_BUFFERTOOSMALL for a path longer than the file buffer).
+DWORD FileDialogFailure();
+
+// The report of a file dialog that failed with `code` (not 0), in the formula demo's words:
+// what went wrong and that nothing was loaded, or saved.
+std::string FileDialogFailureText(DWORD code, bool saving);

@@ -4,10 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cderr.h>
+
+#include <cstring>
 #include <map>
+#include <string>
 #include <utility>
 
 #include "about.h"
+#include "closereq.h"
+#include "filedlg.h"
 #include "msgloop.h"
 #include "wintest.h"
 
@@ -147,6 +153,92 @@ TEST(RunMessageLoop, TranslatesAcceleratorsForTheGivenWindowOrTheAddressee) {
     DestroyAcceleratorTable(accel);
     DestroyWindow(first);
     DestroyWindow(second);
+}
+
+// A fixed-length name field as the programs keep it: text, NUL, blanks; or all text.
+struct NameCase {
+    const char* name;
+    std::string field; // the whole field, NUL included where there is one
+    const char* offered;
+};
+
+TEST(InitFileDialog, OffersTheNameWithoutTrailingBlanksAndCutToThePathBuffer) {
+    const std::string longName(300, 'n');
+    const NameCase cases[] = {
+        {"trailing blank before the NUL", std::string("Lorvex_Ergebnis.dat \0   ", 24),
+         "Lorvex_Ergebnis.dat"},
+        {"blanks inside stay", std::string("a b.dat\0", 8), "a b.dat"},
+        {"all blank", std::string("     \0", 6), ""},
+        {"no NUL in the field", "Zelmark_h.bmp  ", "Zelmark_h.bmp"},
+        {"longer than the path buffer", longName, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string field = c.field;
+        char path[256];
+        memset(path, 'x', sizeof path);
+        OPENFILENAMEA record;
+        InitFileDialog(record, nullptr, "Title", OFN_LONGNAMES, "All\0*.*\0", "dat", field.data(),
+                       static_cast<DWORD>(field.size()), path, sizeof path);
+        const std::string offered = c.offered ? c.offered : longName.substr(0, 255);
+        EXPECT_EQ(std::string(path), offered);
+        EXPECT_EQ(record.lpstrFile, path);
+        EXPECT_EQ(record.nMaxFile, sizeof path);
+        EXPECT_EQ(record.lpstrFileTitle, field.data());
+        EXPECT_EQ(record.lStructSize, OPEN_FILE_NAME_SIZE);
+    }
+}
+
+TEST(ChosenFilePath, StopsAtTheNulOrAtTheBufferEnd) {
+    char buffer[16];
+    OPENFILENAMEA record{};
+    record.lpstrFile = buffer;
+    record.nMaxFile = sizeof buffer;
+    memcpy(buffer, "C:\\a.dat\0zzzzzz", sizeof buffer);
+    EXPECT_EQ(ChosenFilePath(record), "C:\\a.dat");
+    // A path that fills the buffer without a NUL is taken whole, and nothing behind it.
+    memcpy(buffer, "C:\\0123456789.da", sizeof buffer);
+    EXPECT_EQ(ChosenFilePath(record), "C:\\0123456789.da");
+    record.nMaxFile = 5;
+    EXPECT_EQ(ChosenFilePath(record), "C:\\01");
+}
+
+TEST(FileDialogFailureText, NamesTheReasonAndWhatWasNotDone) {
+    EXPECT_EQ(FileDialogFailureText(FNERR_BUFFERTOOSMALL, true),
+              "The path of the chosen file is too long. Nothing was saved.");
+    EXPECT_EQ(FileDialogFailureText(FNERR_BUFFERTOOSMALL, false),
+              "The path of the chosen file is too long. Nothing was loaded.");
+    EXPECT_EQ(FileDialogFailureText(FNERR_INVALIDFILENAME, false),
+              "The file dialog failed (error 0x3002). Nothing was loaded.");
+    EXPECT_EQ(FileDialogFailureText(CDERR_INITIALIZATION, true),
+              "The file dialog failed (error 0x0002). Nothing was saved.");
+}
+
+TEST(CloseMustWait, WhileABoxOfTheWindowOrAnOwnerlessTaskModalBoxIsOpen) {
+    HWND window = CreateWindowExA(0, "STATIC", "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+                                  300, 200, nullptr, nullptr, Instance(), nullptr);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(CloseMustWait(window));
+    struct {
+        const char* name;
+        HWND owner;
+        UINT style;
+    } const cases[] = {
+        {"owned box", window, MB_OK},
+        {"ownerless task-modal box", nullptr, MB_OK | MB_TASKMODAL},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        bool waited = false;
+        EXPECT_TRUE(RunModal([&] { MessageBoxA(c.owner, "Text", "Box", c.style); },
+                             {{DialogTitled("Box"), [&](HWND box) {
+                                   waited = CloseMustWait(window);
+                                   PressButton(box, IDOK);
+                               }}}));
+        EXPECT_TRUE(waited);
+        EXPECT_FALSE(CloseMustWait(window)); // the box gave the window back
+    }
+    DestroyWindow(window);
 }
 
 } // namespace
