@@ -43,13 +43,23 @@ HWND OpenPictureWindow(HWND hwnd) {
     const int slot = TakeSlot(slotTaken, nChildren);
     if (slot == 0)
         return nullptr;
+    slotLoaded[slot] = false;
     HWND child =
         CreateWindowExA(0, PICTURE_CLASS, szFileName,
                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU, 0, 0, 0,
                         0, hwnd, reinterpret_cast<HMENU>(INT_PTR{slot}), hInst, nullptr);
+    if (child != nullptr && !slotLoaded[slot]) {
+        // The loader faulted inside WM_CREATE and the system went on creating the window: it
+        // has no picture and must not stay. The loader set no code of its own (what the last
+        // error holds now comes from the window creation), so the box names invalid data.
+        DestroyWindow(child);
+        child = nullptr;
+        SetLastError(LOAD_FAILED_CODE);
+        ShowLastError(hwnd);
+    }
     if (child == nullptr) {
-        // The file did not load (already reported) or the window could not be made: its slot
-        // is free again and the count and the menu are as before.
+        // The file did not load (reported) or the window could not be made: its slot is free
+        // again and the count and the menu are as before.
         DestroyPictureWindow(slot);
         return nullptr;
     }
@@ -78,9 +88,16 @@ LRESULT CreatePictureWindow(HWND hwnd, int slot) {
     bmpWidth[slot] = bm.bmWidth;
     bmpHeight[slot] = bm.bmHeight;
     const OuterSize size = PictureWindowSize(bm.bmWidth, bm.bmHeight, cxFrame, cyFrame, cyCaption);
+    // A corner outside the main window's client area starts the cascade again.
+    RECT client;
+    GetClientRect(GetParent(hwnd), &client);
+    const Corner corner = CascadeCorner(xNextChild, yNextChild, client.right, client.bottom);
+    xNextChild = corner.x;
+    yNextChild = corner.y;
     MoveWindow(hwnd, xNextChild, yNextChild, size.width, size.height, TRUE);
     xNextChild += cyCaption;
     yNextChild += cyCaption;
+    slotLoaded[slot] = true;
     return 0;
 }
 
@@ -89,6 +106,7 @@ void DestroyPictureWindow(int slot) {
     // by the system and given up by the open command as well.
     if (!ReleaseSlot(slotTaken, slot, nChildren))
         return;
+    slotLoaded[slot] = false;
     if (hBmp[slot] != nullptr)
         DeleteObject(hBmp[slot]);
     hBmp[slot] = nullptr;

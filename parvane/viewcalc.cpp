@@ -13,6 +13,12 @@ OuterSize PictureWindowSize(int bmWidth, int bmHeight, int cxFrame, int cyFrame,
     return {bmWidth + 2 * cxFrame, bmHeight + cyFrame + cyCaption};
 }
 
+Corner CascadeCorner(int x, int y, int clientWidth, int clientHeight) {
+    if (x >= 0 && x < clientWidth && y >= 0 && y < clientHeight)
+        return {x, y};
+    return {0, 0};
+}
+
 void ProposeFileName(const char* name, std::size_t nameLength, char* file) {
     std::size_t n = nameLength;
     while (n > 0 && name[n - 1] == ' ')

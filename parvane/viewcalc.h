@@ -1,10 +1,12 @@
 // The arithmetic and bookkeeping of Parvane that needs no window: where the start-up picture
-// stands, how large a picture window is, the proposal and result of the file dialog, the
-// text of the error box and which slot a picture window takes. Portable: no platform headers.
+// stands, how large a picture window is and where it goes, the proposal and result of the
+// file dialog, the texts of the error boxes and which slot a picture window takes. Portable:
+// no platform headers.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // At most this many picture windows are open at a time; their slots are 1 to MAX_CHILDREN,
 // slot 0 holds the start-up picture of the main window.
@@ -26,6 +28,16 @@ struct OuterSize {
     int height;
 };
 OuterSize PictureWindowSize(int bmWidth, int bmHeight, int cxFrame, int cyFrame, int cyCaption);
+
+// The corner of the next picture window in the main window's client area of clientWidth x
+// clientHeight pixels: the cascade position (x, y) while it lies inside the client area (the
+// window may still be cut off at the right or bottom edge), else (0, 0), where the cascade
+// starts again. A window wholly out of sight could be neither seen nor closed.
+struct Corner {
+    int x;
+    int y;
+};
+Corner CascadeCorner(int x, int y, int clientWidth, int clientHeight);
 
 // The dialog's file buffer (FILE_FIELD_LENGTH characters) made from a blank-padded name of
 // nameLength characters: the name without trailing blanks, cut to FILE_FIELD_LENGTH - 1,

@@ -11,6 +11,8 @@ HBITMAP hBmp[SLOT_COUNT];
 std::int32_t bmpWidth[SLOT_COUNT];
 std::int32_t bmpHeight[SLOT_COUNT];
 bool slotTaken[SLOT_COUNT];
+bool slotLoaded[SLOT_COUNT];
+CreateDCRoutine paintCreateDC = CreateCompatibleDC;
 std::int32_t cxFrame, cyFrame, cyCaption;
 
 namespace {
@@ -46,7 +48,7 @@ void PaintSlot(HWND hwnd, int slot) {
     const int cw = rc.right - rc.left, ch = rc.bottom - rc.top;
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
-    HDC mem = CreateCompatibleDC(hdc);
+    HDC mem = paintCreateDC(hdc);
     HGDIOBJ old = SelectObject(mem, hBmp[slot]);
     int x = 0, y = 0;
     if (slot == 0) {

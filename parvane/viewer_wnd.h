@@ -15,9 +15,18 @@ extern std::int32_t bmpWidth[SLOT_COUNT];
 extern std::int32_t bmpHeight[SLOT_COUNT];
 // Which slots an open picture window holds.
 extern bool slotTaken[SLOT_COUNT];
+// Which picture windows finished loading and placing their picture. The system loader can
+// fault inside a window's creation, which then goes on without it: the window handle alone
+// does not tell that the picture loaded.
+extern bool slotLoaded[SLOT_COUNT];
 
 // Frame metrics, read once the start-up picture has loaded; 0 until then.
 extern std::int32_t cxFrame, cyFrame, cyCaption;
+
+// Where each paint gets its memory device context. Calls go through this pointer so that a
+// test can see every context made; the program never changes it.
+using CreateDCRoutine = HDC(WINAPI*)(HDC);
+extern CreateDCRoutine paintCreateDC;
 
 // The window procedure of both window kinds.
 LRESULT CALLBACK ViewerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

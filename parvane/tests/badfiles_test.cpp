@@ -21,12 +21,31 @@ struct BadFile {
     Outcome outcome;
     int w, h;                // the picture's size when it shows (0: whatever the loader made)
     const COLORREF* colours; // what its quadrants show
+    DWORD code = 0;          // the code its box shows (0: any but 0)
 };
+
+// Files that promise more pixels than they bring: the system loader reads past their end.
+// Under Wine it faults inside the picture window's creation, which goes on as if nothing had
+// happened. The box shows code 13 (invalid data), as no code is set.
+std::vector<BadFile> FaultingFiles() {
+    const std::string pixels32 = QuadrantPixels(100, 100, 32);
+    return {
+        {"32 bits, 1000 of 40000 pixel bytes",
+         PromisingBmp(100, 100, 32, false, pixels32.substr(0, 1000)), Outcome::Error, 0, 0, nullptr,
+         ERROR_INVALID_DATA},
+        {"bitfields 32, half its pixel bytes",
+         PromisingBmp(100, 100, 32, true, pixels32.substr(0, pixels32.size() / 2)), Outcome::Error,
+         0, 0, nullptr, ERROR_INVALID_DATA},
+        {"24-bit pixels labelled 32 bits",
+         PromisingBmp(100, 100, 32, false, QuadrantPixels(100, 100, 24)), Outcome::Error, 0, 0,
+         nullptr, ERROR_INVALID_DATA},
+    };
+}
 
 std::vector<BadFile> Files() {
     const std::string good = QuadrantBmp(64, 32, 24);
     const std::string header = good.substr(0, 14 + 40);
-    return {
+    std::vector<BadFile> files = {
         {"zero-length", "", Outcome::Error, 0, 0, nullptr},
         {"truncated file header", good.substr(0, 10), Outcome::Error, 0, 0, nullptr},
         {"truncated info header", good.substr(0, 30), Outcome::Either, 0, 0, nullptr},
@@ -53,8 +72,11 @@ std::vector<BadFile> Files() {
         {"OS/2 core 8 bits", CoreBmp(64, 32, 8), Outcome::Shows, 64, 32, QUADRANT_COLOURS},
         {"PNG", PngFile(), Outcome::Error, 0, 0, nullptr},
         {"text", "Parvane zeigt Bitmaps.\r\nDies ist Text.\r\n", Outcome::Error, 0, 0, nullptr},
-        {"missing", "", Outcome::Error, 0, 0, nullptr}, // never written
+        {"missing", "", Outcome::Error, 0, 0, nullptr, ERROR_FILE_NOT_FOUND}, // never written
     };
+    for (BadFile& f : FaultingFiles())
+        files.push_back(f);
+    return files;
 }
 
 class BadFiles : public ParvaneMain {
@@ -125,9 +147,42 @@ TEST_F(BadFiles, EachShowsItsPictureOrGivesTheErrorBox) {
         if (strcmp(f.name, "missing") != 0) {
             ASSERT_TRUE(WriteFileBytes(path, f.bytes));
         }
-        Check(f.name, path, f.outcome, f.w, f.h, f.colours,
-              strcmp(f.name, "missing") == 0 ? ERROR_FILE_NOT_FOUND : 0);
+        Check(f.name, path, f.outcome, f.w, f.h, f.colours, f.code);
     }
+}
+
+TEST_F(BadFiles, ThreeFilesOnWhichTheLoaderFaultsLeaveNoWindowAndOeffnenEnabled) {
+    // Chosen one after another in the program's own file dialog.
+    const std::vector<BadFile> files = FaultingFiles();
+    for (std::size_t k = 0; k < files.size(); ++k) {
+        SCOPED_TRACE(files[k].name);
+        const std::string path = File("fault" + std::to_string(k) + ".bmp", files[k].bytes);
+        BoxSeen box;
+        EXPECT_TRUE(
+            RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_OEFFNEN, 0); },
+                     Then(ChooseFileSteps(FILE_DIALOG_TITLE, path),
+                          {BoxStep("Fehler", &box, k == 0 ? "parvane_load_fault_box" : nullptr)})));
+        PumpFor(30);
+        EXPECT_EQ(box.text, "Fehlercode:     13");
+        EXPECT_TRUE(box.handIcon);
+        EXPECT_EQ(box.owner, hwndMain);
+        EXPECT_TRUE(PictureWindows().empty()) << "window left behind";
+        EXPECT_EQ(nChildren, 0);
+        for (int s = 1; s <= MAX_CHILDREN; ++s) {
+            EXPECT_FALSE(slotTaken[s]);
+            EXPECT_EQ(hBmp[s], nullptr);
+        }
+        EXPECT_FALSE(OpenGrayed());
+        EXPECT_EQ(xNextChild, 0);
+    }
+    // The next good picture opens in the first slot, at the start of the cascade.
+    const std::string good = File("good.bmp", QuadrantBmp(64, 32, 24));
+    ASSERT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_OEFFNEN, 0); },
+                         ChooseFileSteps(FILE_DIALOG_TITLE, good)));
+    const std::vector<HWND> open = PictureWindows();
+    ASSERT_EQ(open.size(), 1u);
+    EXPECT_EQ(GetDlgCtrlID(open[0]), 1);
+    ExpectShowsQuadrants(open[0], 64, 32, QUADRANT_COLOURS, "after the faulting files");
 }
 
 TEST_F(BadFiles, AFileLockedByAnotherHandleGivesTheBox) {

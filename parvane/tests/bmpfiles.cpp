@@ -179,6 +179,22 @@ std::string CoreBmp(int w, int h, int bits) {
     return s + fullPalette + pixels;
 }
 
+std::string QuadrantPixels(int w, int h, int bits) {
+    return Pixels(w, h, bits);
+}
+
+std::string PromisingBmp(int w, int h, int bits, bool bitfields, const std::string& pixels) {
+    std::string masks;
+    if (bitfields) {
+        Put32(masks, 0x00FF0000);
+        Put32(masks, 0x0000FF00);
+        Put32(masks, 0x000000FF);
+    }
+    const std::size_t promised = ((static_cast<std::size_t>(w) * bits + 31) / 32) * 4 * std::abs(h);
+    return Headers(w, h, bits, bitfields ? BI_BITFIELDS : BI_RGB, masks.size(), promised, 0) +
+           masks + pixels;
+}
+
 std::string ClaimingBmp(int w, int h, std::size_t pixelBytes) {
     return Headers(w, h, 24, BI_RGB, 0, pixelBytes, 0) + std::string(pixelBytes, '\x40');
 }

@@ -26,6 +26,12 @@ std::string BitfieldsBmp(int w, int h, int bits);
 std::string RleBmp(int w, int h, int bits);
 // An OS/2 file: BITMAPCOREHEADER, 24 bits, or 8 bits with a palette of RGBTRIPLE.
 std::string CoreBmp(int w, int h, int bits);
+// The pixel rows of a w x h quadrant picture of 24 or 32 bits per pixel, as a file holds them.
+std::string QuadrantPixels(int w, int h, int bits);
+// A file whose headers promise a whole w x h picture of `bits` bits per pixel (BI_RGB, or
+// BI_BITFIELDS with its three masks) but that brings only `pixels` as its data: a file cut
+// short, or pixels of another depth than the header names.
+std::string PromisingBmp(int w, int h, int bits, bool bitfields, const std::string& pixels);
 // Headers only: a 24-bit file that claims w x h pixels but brings `pixelBytes` of data.
 std::string ClaimingBmp(int w, int h, std::size_t pixelBytes);
 // A few bytes of a real PNG (a 1x1 white picture).

@@ -9,7 +9,9 @@ void ResetProgramData() {
         hBmp[s] = nullptr;
         bmpWidth[s] = bmpHeight[s] = 0;
         slotTaken[s] = false;
+        slotLoaded[s] = false;
     }
+    paintCreateDC = CreateCompatibleDC;
     cxFrame = cyFrame = cyCaption = 0;
     nChildren = 0;
     xNextChild = yNextChild = 0;

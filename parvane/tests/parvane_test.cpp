@@ -248,6 +248,35 @@ TEST_F(ParvaneMain, StartUpPictureIsCentredAndRepaintedOnEveryResize) {
     }
 }
 
+// Every memory context a paint makes.
+std::vector<HDC> paintContexts;
+HDC WINAPI CountedCreateDC(HDC hdc) {
+    HDC dc = CreateCompatibleDC(hdc);
+    paintContexts.push_back(dc);
+    return dc;
+}
+
+TEST_F(ParvaneMain, ManyPaintsLeaveNoMemoryContextAndKeepEveryPicture) {
+    HWND picture = OpenPicture(File("a.bmp", QuadrantBmp(60, 40, 24)));
+    ASSERT_NE(picture, nullptr);
+    const int slot = GetDlgCtrlID(picture);
+    paintContexts.clear();
+    paintCreateDC = CountedCreateDC;
+    for (int k = 0; k < 150; ++k) {
+        for (HWND w : {hwndMain, picture})
+            RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+    paintCreateDC = CreateCompatibleDC;
+    EXPECT_GE(paintContexts.size(), 300u);
+    const auto left = std::count_if(paintContexts.begin(), paintContexts.end(),
+                                    [](HDC dc) { return GetObjectType(dc) != 0; });
+    EXPECT_EQ(left, 0) << "memory contexts left behind";
+    // Painting never deletes a picture.
+    EXPECT_EQ(GetObjectType(hBmp[0]), static_cast<DWORD>(OBJ_BITMAP));
+    EXPECT_EQ(GetObjectType(hBmp[slot]), static_cast<DWORD>(OBJ_BITMAP));
+    ExpectShowsQuadrants(picture, 60, 40, QUADRANT_COLOURS, "after many paints");
+}
+
 TEST_F(ParvaneMain, HelpAndInfoShowTheirBoxesAndOtherCommandsNothing) {
     struct Case {
         UINT id;

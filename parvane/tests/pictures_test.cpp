@@ -236,6 +236,39 @@ TEST_F(Pictures, WindowsAreSizedCascadedAndThreeGrayOeffnen) {
     }
 }
 
+TEST_F(Pictures, ThirtyPicturesOpenedAndClosedEachOpenInsideTheClientArea) {
+    // A main window of a size a user gives it: the cascade reaches its bottom edge early.
+    MoveWindow(hwndMain, 0, 0, 640, 480, TRUE);
+    RECT client;
+    GetClientRect(hwndMain, &client);
+    int restarts = 0;
+    for (int k = 0; k < 30; ++k) {
+        SCOPED_TRACE("picture " + std::to_string(k + 1));
+        const int x = xNextChild, y = yNextChild;
+        HWND w = OpenPicture(path[k % 4]);
+        ASSERT_NE(w, nullptr);
+        const RECT r = RectInMain(w);
+        EXPECT_GE(r.left, 0);
+        EXPECT_LT(r.left, client.right);
+        EXPECT_GE(r.top, 0);
+        EXPECT_LT(r.top, client.bottom);
+        if (r.left != x || r.top != y) {
+            // Only a corner that would leave the client area starts the cascade again.
+            EXPECT_TRUE(x >= client.right || y >= client.bottom) << x << ", " << y;
+            EXPECT_EQ(r.left, 0);
+            EXPECT_EQ(r.top, 0);
+            ++restarts;
+        }
+        if (k == 22)
+            SaveWindowPng(hwndMain, "parvane_cascade_at_the_edge");
+        SendMessageA(w, WM_CLOSE, 0, 0);
+        EXPECT_FALSE(IsWindow(w));
+    }
+    EXPECT_GE(restarts, 1);
+    EXPECT_EQ(nChildren, 0);
+    EXPECT_FALSE(OpenGrayed());
+}
+
 TEST_F(Pictures, ClosingInEveryOrderKeepsEachWindowWithItsOwnPicture) {
     int order[3] = {0, 1, 2};
     do {

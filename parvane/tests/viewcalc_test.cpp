@@ -34,6 +34,32 @@ TEST(Layout, PictureWindowAddsFramesAndCaption) {
     EXPECT_EQ(s.height, 100);
 }
 
+TEST(Layout, CascadeStartsAgainWhenTheCornerWouldLeaveTheClientArea) {
+    struct Case {
+        const char* what;
+        int x, y, cw, ch;
+        int ex, ey;
+    } cases[] = {
+        {"the first window", 0, 0, 800, 560, 0, 0},
+        {"inside", 19, 19, 800, 560, 19, 19},
+        {"inside, the window cut off at the edges", 532, 532, 800, 560, 532, 532},
+        {"the last pixel inside", 799, 559, 800, 560, 799, 559},
+        {"one step below the bottom edge", 570, 570, 800, 560, 0, 0},
+        {"on the bottom edge", 100, 560, 800, 560, 0, 0},
+        {"on the right edge", 800, 100, 800, 560, 0, 0},
+        {"right of a narrow client area", 304, 304, 300, 900, 0, 0},
+        {"left of the client area", -1, 10, 800, 560, 0, 0},
+        {"above the client area", 10, -1, 800, 560, 0, 0},
+        {"a client area of nothing (main window minimised)", 0, 0, 0, 0, 0, 0},
+        {"a client area of nothing, later corner", 57, 57, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const Corner corner = CascadeCorner(c.x, c.y, c.cw, c.ch);
+        EXPECT_EQ(corner.x, c.ex) << c.what;
+        EXPECT_EQ(corner.y, c.ey) << c.what;
+    }
+}
+
 std::string Field(const char* text, std::size_t textLength, std::size_t length) {
     std::string f(text, textLength);
     f.resize(length, ' ');
