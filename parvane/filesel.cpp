@@ -1,9 +1,13 @@
 // File selection through the common open dialog, and the box that reports the system's last
 // error code.
+#include <cderr.h>
+
 #include <cstring>
 
 #include "filedlg.h"
 #include "filesel.h"
+
+static_assert(FILE_DIALOG_BUFFER_TOO_SMALL == FNERR_BUFFERTOOSMALL, "the dialog's own code");
 
 OPENFILENAMEA ofn;
 char szFile[FILE_FIELD_LENGTH];
@@ -40,9 +44,13 @@ void InitOpenFileName(HWND owner, const char* title) {
 int ShowOpenFileDialog(HWND owner, char* name, std::size_t nameLength) {
     ProposeFileName(name, nameLength, szFile);
     InitOpenFileName(owner, FILE_DIALOG_TITLE);
-    // Cancel and failure are alike to the caller.
-    if (!GetOpenFileNameA(&ofn))
+    if (!GetOpenFileNameA(&ofn)) {
+        // Cancel and failure are alike to the caller; only a failure is reported.
+        const DWORD failure = FileDialogFailure();
+        if (failure != 0)
+            MessageBoxA(owner, FileDialogFailureMessage(failure).c_str(), "Fehler", MB_ICONHAND);
         return -1;
+    }
     return TakeChosenPath(szFile, name, nameLength);
 }
 

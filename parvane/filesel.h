@@ -19,8 +19,9 @@ extern char szErrText[ERR_TEXT_LENGTH];
 constexpr char FILE_DIALOG_TITLE[] = "Dateiauswahl";
 
 // Lets the user pick a file, proposing the name held in `name` (nameLength characters,
-// blank-padded). Returns -1 when cancelled; n, the chosen path's length, with the path and
-// blanks in `name`; -n with as much of the path as fits when it is longer than `name`.
+// blank-padded). Returns -1 when cancelled or when the dialog failed (a failure is reported
+// in a box "Fehler" over owner); n, the chosen path's length, with the path and blanks in
+// `name`; -n with as much of the path as fits when it is longer than `name`.
 int ShowOpenFileDialog(HWND owner, char* name, std::size_t nameLength);
 void InitOpenFileName(HWND owner, const char* title);
 // Shows the system's last error code in a box "Fehler"; nothing when that code is 0.

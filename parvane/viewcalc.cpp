@@ -41,6 +41,15 @@ int TakeChosenPath(const char* file, char* name, std::size_t nameLength) {
     return -static_cast<int>(n);
 }
 
+std::string FileDialogFailureMessage(std::uint32_t code) {
+    if (code == FILE_DIALOG_BUFFER_TOO_SMALL)
+        return "Der Pfad der gew\xE4hlten Datei ist zu lang. Es wurde keine Datei ge\xF6"
+               "ffnet.";
+    return "Die Dateiauswahl ist fehlgeschlagen (Fehler 0x" + HexField(code, 4, 4) +
+           "). Es wurde keine Datei ge\xF6"
+           "ffnet.";
+}
+
 bool FormatErrorText(std::int32_t code, char* text) {
     if (code == 0)
         return false;

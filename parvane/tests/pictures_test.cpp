@@ -155,6 +155,45 @@ TEST_F(Pictures, ShowOpenFileDialogGivesLengthMinusLengthOrMinusOne) {
     EXPECT_EQ(std::string(shortName, sizeof shortName), path[1].substr(0, sizeof shortName));
 }
 
+TEST_F(Pictures, APathLongerThanTheDialogsBufferGivesABoxAndOpensNothing) {
+    // Files whose full paths have exactly n characters, typed into the dialog's name field.
+    // The buffer holds 255 characters and the NUL. (Wine's own open dialog refuses a typed
+    // path of 260 characters or more before the program is asked.)
+    auto pathOf = [&](std::size_t n) {
+        const std::size_t name = n - dir.size() - 1;
+        return Path(std::string(name - 4, 'l') + ".bmp");
+    };
+    const std::string fits = pathOf(255);
+    ASSERT_TRUE(WriteFileBytes(fits, ColourBmp(40, 30, COLOURS_A)));
+    ASSERT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_OEFFNEN, 0); },
+                         ChooseFileSteps(FILE_DIALOG_TITLE, fits)));
+    std::vector<HWND> open = PictureWindows();
+    ASSERT_EQ(open.size(), 1u) << "the longest path that fits opens";
+    EXPECT_EQ(WindowText(open[0]), fits);
+    const std::string before(szFileName, sizeof szFileName);
+
+    for (std::size_t n : {256u, 259u}) {
+        SCOPED_TRACE(std::to_string(n) + " characters");
+        const std::string tooLong = pathOf(n);
+        ASSERT_EQ(tooLong.size(), n);
+        ASSERT_TRUE(WriteFileBytes(tooLong, ColourBmp(40, 30, COLOURS_B)));
+        BoxSeen box;
+        EXPECT_TRUE(RunModal(
+            [] { SendMessageA(hwndMain, WM_COMMAND, IDM_OEFFNEN, 0); },
+            Then(ChooseFileSteps(FILE_DIALOG_TITLE, tooLong),
+                 {BoxStep("Fehler", &box, n == 256 ? "parvane_path_too_long_box" : nullptr)})));
+        EXPECT_EQ(box.text, "Der Pfad der gew\xE4hlten Datei ist zu lang. Es wurde keine Datei "
+                            "ge\xF6"
+                            "ffnet.");
+        EXPECT_EQ(box.owner, hwndMain);
+        EXPECT_TRUE(box.handIcon);
+        EXPECT_EQ(PictureWindows().size(), 1u);
+        EXPECT_EQ(nChildren, 1);
+        EXPECT_EQ(std::string(szFileName, sizeof szFileName), before) << "the proposal stays";
+    }
+    EXPECT_FALSE(OpenGrayed());
+}
+
 TEST_F(ParvaneMain, ErrorBoxShowsTheCodeInSixColumnsAndNothingForZero) {
     struct Case {
         DWORD code;

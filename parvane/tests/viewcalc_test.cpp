@@ -147,6 +147,30 @@ TEST(ErrorText, CodeInSixColumnsOrAsterisksAndNoTextForZero) {
     EXPECT_EQ(std::string(text, sizeof text), std::string(ERR_TEXT_LENGTH, '#'));
 }
 
+TEST(FileDialogFailure, NamesTheReasonAndThatNoFileWasOpened) {
+    struct Case {
+        std::uint32_t code;
+        const char* text;
+    } cases[] = {
+        {0x3003, "Der Pfad der gew\xE4hlten Datei ist zu lang. Es wurde keine Datei ge\xF6"
+                 "ffnet."},
+        {0x3002, "Die Dateiauswahl ist fehlgeschlagen (Fehler 0x3002). Es wurde keine Datei "
+                 "ge\xF6"
+                 "ffnet."},
+        {0x0002, "Die Dateiauswahl ist fehlgeschlagen (Fehler 0x0002). Es wurde keine Datei "
+                 "ge\xF6"
+                 "ffnet."},
+        {0xFFFF, "Die Dateiauswahl ist fehlgeschlagen (Fehler 0xFFFF). Es wurde keine Datei "
+                 "ge\xF6"
+                 "ffnet."},
+        {0x100A, "Die Dateiauswahl ist fehlgeschlagen (Fehler 0x100A). Es wurde keine Datei "
+                 "ge\xF6"
+                 "ffnet."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FileDialogFailureMessage(c.code), c.text) << std::hex << c.code;
+}
+
 // The open picture windows as the user sees them: each with its slot, in opening order.
 struct Book {
     bool taken[SLOT_COUNT] = {};
