@@ -3,6 +3,7 @@
 // branches are in picture_wnd.cpp. Both paint their slot's bitmap the same way.
 #include "viewer_wnd.h"
 
+#include "closereq.h"
 #include "filesel.h"
 #include "parvane.h"
 #include "picture_wnd.h"
@@ -92,6 +93,13 @@ LRESULT CALLBACK ViewerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         if (picture)
             return DefWindowProcA(hwnd, message, wParam, lParam);
         return MainCommand(hwnd, message, wParam, lParam);
+    case WM_CLOSE:
+        // A taskbar or window manager can ask while one of the program's dialogs or boxes
+        // runs over the main window; destroying the window then would pull the owner away
+        // under the running dialog. The request is dropped and the dialog stays.
+        if (!picture && CloseMustWait(hwnd))
+            return 0;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_DESTROY:
         if (picture) {
             DestroyPictureWindow(slot);

@@ -1,6 +1,7 @@
 // Start-up check of a real program: startcheck EXE CLASS SHOTNAME
 // Starts EXE, waits for its main window of class CLASS, saves a screenshot, closes the
-// window as a user would (WM_CLOSE) and succeeds only when the program exits with code 0.
+// window as a user would (WM_CLOSE, once the window takes input) and succeeds only when the
+// program exits with code 0.
 #include "wintest.h"
 
 #include <cstdio>
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     PumpFor(1000);
+    // A window under a modal dialog (a splash) takes no close from the user until it ends.
+    PumpUntil([&] { return IsWindowEnabled(p.hwnd) != FALSE; }, 10000);
     std::string title = WindowText(p.hwnd);
     std::string shot = SaveWindowPng(p.hwnd, argv[3]);
     printf("window \"%s\" of class %s; screenshot %s\n", title.c_str(), argv[2], shot.c_str());

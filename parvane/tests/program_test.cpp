@@ -130,4 +130,27 @@ TEST(ParvaneProgram, SplashStandsFourSecondsCentredThenPicturesAndKeysWorkAndBee
         DeleteFileA(f.c_str());
 }
 
+TEST(ParvaneProgram, ACloseRequestDuringTheSplashIsDroppedAndALaterOneEndsTheProgram) {
+    StartedProgram p = StartProgram(std::string("Z:") + PARVANE_EXE, MAIN_CLASS, MAIN_TITLE);
+    ASSERT_NE(p.hwnd, nullptr);
+    const DWORD shown = GetTickCount();
+    HWND splash = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        splash = FindWindowExA(p.hwnd, nullptr, "#32770", "Parvane startet...");
+        return splash != nullptr && IsWindowVisible(splash);
+    }));
+    EXPECT_FALSE(IsWindowEnabled(p.hwnd));
+    // As a taskbar or window manager asks: posted, while the splash's own loop runs.
+    PostMessageA(p.hwnd, WM_CLOSE, 0, 0);
+    // The splash's timer fires only once the posted request has been taken off the queue.
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(splash); }, 8000));
+    EXPECT_GE(GetTickCount() - shown, 3800u) << "the splash did not stand its time";
+    EXPECT_EQ(WaitForSingleObject(p.pi.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT))
+        << "the program ended";
+    EXPECT_TRUE(IsWindow(p.hwnd));
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowEnabled(p.hwnd) != FALSE; }));
+    PostMessageA(p.hwnd, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForExit(p), 0);
+}
+
 } // namespace
