@@ -2,6 +2,7 @@
 // strip along its bottom edge and puts the child menu up while it is active.
 #include <windows.h>
 
+#include "closereq.h"
 #include "lorvexmdi.h"
 
 const char STRIP_INITIAL_TEXT[] = "Select 'Option' menu items";
@@ -102,6 +103,10 @@ HWND ActiveChildOf(HWND client) {
 // one's menu in place.
 LRESULT CloseChild(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     HWND client = GetParent(hwnd);
+    // While a dialog or box of the program is open (the frame is disabled), the child waits:
+    // one of its own handlers may be inside that box.
+    if (CloseMustWait(GetParent(client)))
+        return 0;
     const bool wasActive = ActiveChildOf(client) == hwnd;
     // Freed once the child is gone: a maximised child is still sized while the client
     // destroys it, and each WM_SIZE reads the record.

@@ -753,6 +753,74 @@ TEST(StartUp, FailureBoxHasNoOwner) {
     EXPECT_FALSE(box.handIcon);
 }
 
+TEST_F(MdiFrame, CloseRequestsWaitWhileADialogOrABoxIsOpen) {
+    HWND child = nullptr;
+    // A window of the program's thread outside the frame, to hold the focus.
+    HWND other = CreateWindowExA(0, "Static", "elsewhere", WS_POPUP | WS_VISIBLE, 700, 500, 200,
+                                 100, nullptr, nullptr, hInst, nullptr);
+    helpAnswer = FALSE;
+    enum Focus { IN_CHILD, ELSEWHERE, NONE };
+    struct {
+        const char* name;
+        const char* title; // of the dialog or box
+        UINT command;
+        Focus focus;
+    } const cases[] = {
+        {"About", "About LorvexMDI", IDM_ABOUT, IN_CHILD},
+        {"help failure of Contents", "LorvexMDI", IDM_HELPCONTENTS, IN_CHILD},
+        {"help failure of How to Use Help, focus in a child", "LorvexMDI", IDM_HELPHELP, IN_CHILD},
+        {"help failure of How to Use Help, focus in another window", "LorvexMDI", IDM_HELPHELP,
+         ELSEWHERE},
+        {"help failure of How to Use Help, no focus", "LorvexMDI", IDM_HELPHELP, NONE},
+        {"New without memory", "Error", IDM_NEW, IN_CHILD},
+        {"the active child's record cannot be locked", "Error", IDM_OPT_1, IN_CHILD},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!IsWindow(child))
+            child = OpenChild();
+        HWND focus = c.focus == IN_CHILD ? child : c.focus == ELSEWHERE ? other : nullptr;
+        ASSERT_TRUE(ActivateWindow(focus ? GetAncestor(focus, GA_ROOT) : hwndFrame));
+        SetFocus(focus);
+        helpEngine = FakeWinHelp;
+        infoAllocate = NoMemoryAlloc;
+        infoLock = RefusingLock;
+        bool frameStayed = false, childStayed = false, shown = false;
+        bool done = RunModal([&] { SendMessageA(hwndFrame, WM_COMMAND, c.command, 0); },
+                             {{DialogTitled(c.title), [&](HWND dlg) {
+                                   // As a taskbar or window manager asks, while the dialog runs.
+                                   PostMessageA(hwndFrame, WM_CLOSE, 0, 0);
+                                   PostMessageA(child, WM_CLOSE, 0, 0);
+                                   PumpFor(100);
+                                   frameStayed = IsWindow(hwndFrame);
+                                   childStayed = IsWindow(child);
+                                   shown = IsWindowVisible(dlg) != FALSE;
+                                   if (IsWindow(dlg))
+                                       PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+                               }}});
+        helpEngine = WinHelpA;
+        infoAllocate = LocalAlloc;
+        infoLock = LocalLock;
+        EXPECT_TRUE(done);
+        EXPECT_TRUE(shown) << "the dialog went with the close request";
+        EXPECT_TRUE(childStayed);
+        ASSERT_TRUE(frameStayed);
+        ASSERT_TRUE(IsWindow(hwndFrame));
+        EXPECT_TRUE(IsWindowEnabled(hwndFrame));
+        EXPECT_EQ(Children(), std::vector<HWND>{child});
+    }
+    DestroyWindow(other);
+    // Once the dialogs have ended, close requests act as always: the child closes, and the
+    // frame ends the program.
+    SendMessageA(child, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(child));
+    PostMessageA(hwndFrame, WM_CLOSE, 0, 0);
+    UINT_PTR late = SetTimer(nullptr, 0, 3000, QuitLoop);
+    EXPECT_EQ(RunMessageLoop(hAccel, hwndFrame, hwndClient), 0);
+    KillTimer(nullptr, late);
+    EXPECT_FALSE(IsWindow(hwndFrame));
+}
+
 TEST_F(MdiFrame, ExitClosesTheFrameWithItsChildrenAndEndsTheLoopWithZero) {
     HWND child = OpenChild();
     PostMessageA(hwndFrame, WM_COMMAND, IDM_EXIT, 0);
