@@ -2,6 +2,7 @@
 // strip along its bottom edge and puts the child menu up while it is active.
 #include <windows.h>
 
+#include "closereq.h"
 #include "lorvexmdi.h"
 
 const char STRIP_INITIAL_TEXT[] = "Select 'Option' menu items";
@@ -86,11 +87,37 @@ void ShowOption(HWND hwnd, WPARAM wParam) {
     }
 }
 
-// Puts a menu and its window popup up in the frame.
-void SetFrameMenu(HWND hwnd, HMENU menu, HMENU windowMenu) {
-    SendMessageA(GetParent(hwnd), WM_MDISETMENU, reinterpret_cast<WPARAM>(menu),
+// Puts a menu and its window popup up in the frame of an MDI client.
+void SetFrameMenu(HWND client, HMENU menu, HMENU windowMenu) {
+    SendMessageA(client, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu),
                  reinterpret_cast<LPARAM>(windowMenu));
-    DrawMenuBar(GetParent(GetParent(hwnd)));
+    DrawMenuBar(GetParent(client));
+}
+
+HWND ActiveChildOf(HWND client) {
+    return reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, 0));
+}
+
+// Lets the client destroy the child, then frees its record. The frame menu comes back only
+// when the active child closed and no other took over; an inactive child leaves the active
+// one's menu in place.
+LRESULT CloseChild(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    HWND client = GetParent(hwnd);
+    // While a dialog or box of the program is open (the frame is disabled), the child waits:
+    // one of its own handlers may be inside that box.
+    if (CloseMustWait(GetParent(client)))
+        return 0;
+    const bool wasActive = ActiveChildOf(client) == hwnd;
+    // Freed once the child is gone: a maximised child is still sized while the client
+    // destroys it, and each WM_SIZE reads the record.
+    HLOCAL hInfo = RecordOf(hwnd);
+    LRESULT result = DefMDIChildProcA(hwnd, WM_CLOSE, wParam, lParam);
+    if (IsWindow(hwnd))
+        return result;
+    LocalFree(hInfo);
+    if (wasActive && ActiveChildOf(client) == nullptr)
+        SetFrameMenu(client, hMenuFrame, hMenuFrameWindow);
+    return result;
 }
 
 } // namespace
@@ -102,18 +129,9 @@ LRESULT CALLBACK ChildWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_COMMAND: ShowOption(hwnd, wParam); return 0;
     case WM_MDIACTIVATE:
         if (reinterpret_cast<HWND>(lParam) == hwnd)
-            SetFrameMenu(hwnd, hMenuChild, hMenuChildWindow);
+            SetFrameMenu(GetParent(hwnd), hMenuChild, hMenuChildWindow);
         return 0;
-    case WM_CLOSE: {
-        SetFrameMenu(hwnd, hMenuFrame, hMenuFrameWindow);
-        // Freed once the child is gone: a maximised child is still sized while the client
-        // destroys it, and each WM_SIZE reads the record.
-        HLOCAL hInfo = RecordOf(hwnd);
-        LRESULT result = DefMDIChildProcA(hwnd, message, wParam, lParam);
-        if (!IsWindow(hwnd))
-            LocalFree(hInfo);
-        return result;
-    }
+    case WM_CLOSE: return CloseChild(hwnd, wParam, lParam);
     default: break;
     }
     return DefMDIChildProcA(hwnd, message, wParam, lParam);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "about.h"
+#include "closereq.h"
 #include "lorvexmdi.h"
 #include "textio.h"
 
@@ -170,7 +171,13 @@ namespace {
 void ReportHelpFailure(HWND owner) {
     SetNameField(helpFailureText, "Unable to activate help");
     SetNameField(helpFailureCaption, "LorvexMDI");
+    // A box owned by another window or by none leaves the frame enabled: it is disabled by
+    // hand, so that the frame waits for this box as it does for every other one.
+    const bool holdFrame = (owner == nullptr || GetAncestor(owner, GA_ROOT) != hwndFrame) &&
+                           !EnableWindow(hwndFrame, FALSE);
     MessageBoxA(owner, helpFailureText, helpFailureCaption, MB_SYSTEMMODAL | MB_ICONHAND);
+    if (holdFrame)
+        EnableWindow(hwndFrame, TRUE);
 }
 
 // Runs the commands the frame carries out itself; false for every other identifier.
@@ -225,6 +232,12 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
             CreateWindowExA(0, clientClassName, "", WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0,
                             0, 0, hwnd, nullptr, hInst, &clientCreate);
         return 0;
+    case WM_CLOSE:
+        // A dialog or box of the program is open over the frame: destroying the frame would
+        // pull the owner away under it. The request is refused; the user closes the dialog.
+        if (CloseMustWait(hwnd))
+            return 0;
+        return DefFrameProcA(hwnd, hwndClient, message, wParam, lParam);
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_COMMAND:
         if (FrameCommand(hwnd, wParam, lParam))

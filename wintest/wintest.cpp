@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #ifndef LORVEX_SCREENSHOT_DIR
 #define LORVEX_SCREENSHOT_DIR "screenshots"
@@ -60,15 +61,39 @@ struct ModalScript {
     DWORD start = 0;
     DWORD timeoutMs = 0;
     bool timedOut = false;
+    // The dialogs cancelled since the time-out, each with the tick of its first IDCANCEL.
+    std::vector<std::pair<HWND, DWORD>> cancelled;
 };
 
 ModalScript* activeScript = nullptr;
 
-BOOL CALLBACK CancelDialog(HWND hwnd, LPARAM) {
+// How long a dialog may ignore IDCANCEL before it is ended with EndDialog, and how long
+// after the time-out open() may take to return before the test process is ended.
+constexpr DWORD CANCEL_GRACE_MS = 2000;
+constexpr DWORD GIVE_UP_MS = 6000;
+
+// Sends IDCANCEL to a visible dialog of the thread, as a user's Esc would; a dialog that is
+// still there CANCEL_GRACE_MS after its first IDCANCEL ignores it and is ended directly.
+BOOL CALLBACK CancelDialog(HWND hwnd, LPARAM lp) {
+    ModalScript* s = reinterpret_cast<ModalScript*>(lp);
     char cls[32] = "";
     GetClassNameA(hwnd, cls, sizeof cls);
-    if (strcmp(cls, "#32770") == 0 && IsWindowVisible(hwnd))
-        PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+    if (strcmp(cls, "#32770") != 0 || !IsWindowVisible(hwnd))
+        return TRUE;
+    const DWORD now = GetTickCount();
+    auto seen = s->cancelled.begin();
+    while (seen != s->cancelled.end() && seen->first != hwnd)
+        ++seen;
+    if (seen == s->cancelled.end()) {
+        s->cancelled.push_back({hwnd, now});
+    } else if (now - seen->second > CANCEL_GRACE_MS) {
+        fprintf(stderr, "RunModal: the dialog \"%s\" ignored IDCANCEL; ended with EndDialog\n",
+                WindowText(hwnd).c_str());
+        fflush(stderr);
+        EndDialog(hwnd, IDCANCEL);
+        return TRUE;
+    }
+    PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
     return TRUE;
 }
 
@@ -78,10 +103,22 @@ void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD) {
         return;
     // The time limit holds until open() returns, also after the last step: a box nobody
     // expected must not leave the test hanging in its modal loop.
-    if (GetTickCount() - s->start > s->timeoutMs) {
+    const DWORD elapsed = GetTickCount() - s->start;
+    if (elapsed > s->timeoutMs) {
         s->timedOut = true;
         s->next = s->steps.size();
-        EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0);
+        if (elapsed - s->timeoutMs > GIVE_UP_MS) {
+            // Nothing made open() return: the test would hang until ctest kills it.
+            fprintf(stderr,
+                    "RunModal: open() has not returned %lu ms after its time-out of %lu ms; "
+                    "ending the test process\n",
+                    static_cast<unsigned long>(elapsed - s->timeoutMs),
+                    static_cast<unsigned long>(s->timeoutMs));
+            fflush(stderr);
+            fflush(stdout);
+            ExitProcess(RUN_MODAL_HUNG_EXIT_CODE);
+        }
+        EnumThreadWindows(GetCurrentThreadId(), CancelDialog, reinterpret_cast<LPARAM>(s));
         return;
     }
     if (s->next >= s->steps.size())

@@ -37,7 +37,10 @@ struct ModalStep {
 // while a thread timer carries out the steps in order. Returns true when every step ran and
 // open() returned before timeoutMs; on a time-out (a step never found its window, or a dialog
 // is still open after the last step) it ends the thread's open dialogs with IDCANCEL, again
-// every tick until open() returns, and returns false.
+// every tick until open() returns, and returns false. A dialog that ignores IDCANCEL for 2 s
+// is ended with EndDialog(IDCANCEL). When open() has still not returned 6 s after the
+// time-out, the test process ends with RUN_MODAL_HUNG_EXIT_CODE and a line on stderr.
+constexpr UINT RUN_MODAL_HUNG_EXIT_CODE = 86;
 bool RunModal(const std::function<void()>& open, std::vector<ModalStep> steps,
               DWORD timeoutMs = 10000);
 

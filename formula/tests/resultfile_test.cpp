@@ -18,7 +18,12 @@
 #else
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#endif
 #endif
 
 namespace fs = std::filesystem;
@@ -469,18 +474,81 @@ TEST_F(ResultFileOnDisk, FailedWriteReportsItAndKeepsTheOldFile) {
 }
 
 #ifndef _WIN32
-TEST_F(ResultFileOnDisk, UnreadableFileIsPermissionDenied) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "the superuser reads every file";
+// Drops from this process the rights by which the superuser reads any file
+// (CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH), so that a file's permissions hold for it as for
+// any user; an ordinary user has nothing to drop.
+bool DropRightToReadAnyFile() {
+#ifdef __linux__
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3] = {};
+    if (::syscall(SYS_capget, &header, data) != 0) {
+        return false;
     }
+    for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
+        const unsigned bit = 1u << (cap % 32);
+        data[cap / 32].effective &= ~bit;
+        data[cap / 32].permitted &= ~bit;
+        data[cap / 32].inheritable &= ~bit;
+    }
+    return ::syscall(SYS_capset, &header, data) == 0;
+#else
+    return ::geteuid() != 0;
+#endif
+}
+
+// What a load of `path` reported in a child process that cannot read every file.
+struct GuardedLoad {
+    bool rightsDropped = false;
+    bool loaded = false;
+    IoError error{};
+    bool tableKept = false;
+};
+
+GuardedLoad LoadWithoutTheRightToReadAnyFile(const std::string& path) {
+    GuardedLoad outcome;
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0) {
+        ADD_FAILURE() << "no pipe";
+        return outcome;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        GuardedLoad seen;
+        seen.rightsDropped = DropRightToReadAnyFile();
+        const ResultTable before = TableOf(3, 4);
+        ResultTable table = before;
+        seen.loaded = ReadResultFile(path, table, seen.error);
+        seen.tableKept = SameBits(table, before);
+        const bool sent = ::write(pipeEnds[1], &seen, sizeof seen) == sizeof seen;
+        ::_exit(sent ? 0 : 1);
+    }
+    ::close(pipeEnds[1]);
+    if (child < 0) {
+        ::close(pipeEnds[0]);
+        ADD_FAILURE() << "no child process";
+        return outcome;
+    }
+    const bool got = ::read(pipeEnds[0], &outcome, sizeof outcome) == sizeof outcome;
+    ::close(pipeEnds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(got && WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child did not report";
+    return outcome;
+}
+
+TEST_F(ResultFileOnDisk, UnreadableFileIsPermissionDenied) {
+    // Also when the tests run as the superuser: the load runs in a child without the right to
+    // read every file, so the file's permissions hold for it.
     const std::string path = PathOf("secret.dat");
     PutFile(path, Lines("1 2", 100));
     fs::permissions(path, fs::perms::none);
-    ResultTable table = TableOf(3, 4);
-    IoError error{};
-    EXPECT_FALSE(ReadResultFile(path, table, error));
-    EXPECT_EQ(error, IoError::PermissionDenied);
-    EXPECT_STREQ(IoErrorText(error), "permission to access file denied");
+    const GuardedLoad load = LoadWithoutTheRightToReadAnyFile(path);
+    ASSERT_TRUE(load.rightsDropped) << "could not give up the right to read every file";
+    EXPECT_FALSE(load.loaded);
+    EXPECT_EQ(load.error, IoError::PermissionDenied);
+    EXPECT_STREQ(IoErrorText(load.error), "permission to access file denied");
+    EXPECT_TRUE(load.tableKept);
 }
 
 TEST_F(ResultFileOnDisk, SavingThroughALinkWritesTheFileItNames) {

@@ -346,42 +346,45 @@ TEST_F(MdiFrame, FailingNewShowsItsBoxAndLeavesNoChildNoNumberAndNoBlock) {
     }
 }
 
+// The menu bar shows `menu`, whose window popup lists `listed` children; the other
+// popup carries no list.
+void ExpectMenuBar(HMENU menu, HMENU windowMenu, size_t listed) {
+    EXPECT_EQ(GetMenu(hwndFrame), menu);
+    std::vector<std::string> lines = MenuLines(windowMenu);
+    const std::vector<std::string>& own =
+        windowMenu == hMenuFrameWindow ? EDIT_ITEMS : OPTION_ITEMS;
+    ASSERT_EQ(lines.size(), own.size() + (listed ? listed + 1 : 0));
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + own.size()), own);
+    // The list of children at the end, after a separator, from identifier 1 upward.
+    for (size_t i = 0; i < listed; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(lines[own.size()], "separator");
+        EXPECT_EQ(lines[own.size() + 1 + i].substr(0, 2), std::to_string(1 + i) + " ");
+    }
+    // The popup of the menu not shown carries no list.
+    if (windowMenu == hMenuFrameWindow) {
+        EXPECT_EQ(MenuLines(hMenuChildWindow), OPTION_ITEMS);
+    } else {
+        EXPECT_EQ(MenuLines(hMenuFrameWindow), EDIT_ITEMS);
+    }
+}
+
 TEST_F(MdiFrame, MenuBarFollowsTheChildrenAndTheWindowListFollowsTheMenu) {
-    auto expectBar = [](HMENU menu, HMENU windowMenu, size_t listed) {
-        EXPECT_EQ(GetMenu(hwndFrame), menu);
-        std::vector<std::string> lines = MenuLines(windowMenu);
-        const std::vector<std::string>& own =
-            windowMenu == hMenuFrameWindow ? EDIT_ITEMS : OPTION_ITEMS;
-        ASSERT_EQ(lines.size(), own.size() + (listed ? listed + 1 : 0));
-        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + own.size()), own);
-        // The list of children at the end, after a separator, from identifier 1 upward.
-        for (size_t i = 0; i < listed; ++i) {
-            SCOPED_TRACE(i);
-            EXPECT_EQ(lines[own.size()], "separator");
-            EXPECT_EQ(lines[own.size() + 1 + i].substr(0, 2), std::to_string(1 + i) + " ");
-        }
-        // The popup of the menu not shown carries no list.
-        if (windowMenu == hMenuFrameWindow) {
-            EXPECT_EQ(MenuLines(hMenuChildWindow), OPTION_ITEMS);
-        } else {
-            EXPECT_EQ(MenuLines(hMenuFrameWindow), EDIT_ITEMS);
-        }
-    };
     {
         SCOPED_TRACE("no child");
-        expectBar(hMenuFrame, hMenuFrameWindow, 0);
+        ExpectMenuBar(hMenuFrame, hMenuFrameWindow, 0);
     }
     HWND c0 = OpenChild();
     {
         SCOPED_TRACE("one child");
-        expectBar(hMenuChild, hMenuChildWindow, 1);
+        ExpectMenuBar(hMenuChild, hMenuChildWindow, 1);
         std::vector<std::string> lines = MenuLines(hMenuChildWindow);
         EXPECT_EQ(lines.back(), "1 &1 MDI   0" + std::string(13, ' '));
     }
     HWND c1 = OpenChild();
     {
         SCOPED_TRACE("two children");
-        expectBar(hMenuChild, hMenuChildWindow, 2);
+        ExpectMenuBar(hMenuChild, hMenuChildWindow, 2);
         // Choosing an entry of the list activates its child.
         EXPECT_EQ(ActiveChild(), c1);
         SendMessageA(hwndFrame, WM_COMMAND, GetDlgCtrlID(c0), 0);
@@ -391,13 +394,56 @@ TEST_F(MdiFrame, MenuBarFollowsTheChildrenAndTheWindowListFollowsTheMenu) {
     {
         SCOPED_TRACE("one of two closed");
         EXPECT_EQ(ActiveChild(), c1);
-        expectBar(hMenuChild, hMenuChildWindow, 1);
+        ExpectMenuBar(hMenuChild, hMenuChildWindow, 1);
     }
     SendMessageA(c1, WM_CLOSE, 0, 0);
     {
         SCOPED_TRACE("last closed");
         EXPECT_EQ(ActiveChild(), nullptr);
-        expectBar(hMenuFrame, hMenuFrameWindow, 0);
+        ExpectMenuBar(hMenuFrame, hMenuFrameWindow, 0);
+    }
+}
+
+TEST_F(MdiFrame, ClosingAChildKeepsTheActiveChildsMenu) {
+    struct {
+        const char* name;
+        int open;       // children opened; the last one is active
+        int close;      // the one closed, in the order of opening
+        bool maximised; // the active child is maximised
+        int active;     // the child active after the close, -1 for none
+    } const cases[] = {
+        {"an inactive child of two", 2, 0, false, 1},
+        {"an inactive child of three", 3, 1, false, 2},
+        {"an inactive child beside a maximised one", 2, 0, true, 1},
+        {"the active one of two", 2, 1, false, 0},
+        {"the only one", 1, 0, false, -1},
+        {"the only one, maximised", 1, 0, true, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<HWND> children;
+        for (int i = 0; i < c.open; ++i)
+            children.push_back(OpenChild());
+        if (c.maximised)
+            SendMessageA(hwndClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(children.back()), 0);
+        ExpectNoBox([&] { SendMessageA(children[c.close], WM_CLOSE, 0, 0); });
+        EXPECT_FALSE(IsWindow(children[c.close]));
+        if (c.active < 0) {
+            EXPECT_EQ(ActiveChild(), nullptr);
+            ExpectMenuBar(hMenuFrame, hMenuFrameWindow, 0);
+        } else {
+            EXPECT_EQ(ActiveChild(), children[c.active]);
+            ExpectMenuBar(hMenuChild, hMenuChildWindow, c.open - 1);
+        }
+        if (c.maximised && c.active >= 0)
+            SaveWindowPng(hwndFrame, "lorvexmdi_inactive_child_closed");
+        for (HWND child : Children())
+            SendMessageA(child, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(Children().empty());
+        ExpectMenuBar(hMenuFrame, hMenuFrameWindow, 0);
+        // No buttons of a maximised child are left in either menu.
+        EXPECT_EQ(GetMenuItemCount(hMenuFrame), 4);
+        EXPECT_EQ(GetMenuItemCount(hMenuChild), 5);
     }
 }
 
@@ -705,6 +751,74 @@ TEST(StartUp, FailureBoxHasNoOwner) {
     EXPECT_EQ(box.text, "Error initializing application LorvexMDI");
     EXPECT_EQ(box.owner, nullptr);
     EXPECT_FALSE(box.handIcon);
+}
+
+TEST_F(MdiFrame, CloseRequestsWaitWhileADialogOrABoxIsOpen) {
+    HWND child = nullptr;
+    // A window of the program's thread outside the frame, to hold the focus.
+    HWND other = CreateWindowExA(0, "Static", "elsewhere", WS_POPUP | WS_VISIBLE, 700, 500, 200,
+                                 100, nullptr, nullptr, hInst, nullptr);
+    helpAnswer = FALSE;
+    enum Focus { IN_CHILD, ELSEWHERE, NONE };
+    struct {
+        const char* name;
+        const char* title; // of the dialog or box
+        UINT command;
+        Focus focus;
+    } const cases[] = {
+        {"About", "About LorvexMDI", IDM_ABOUT, IN_CHILD},
+        {"help failure of Contents", "LorvexMDI", IDM_HELPCONTENTS, IN_CHILD},
+        {"help failure of How to Use Help, focus in a child", "LorvexMDI", IDM_HELPHELP, IN_CHILD},
+        {"help failure of How to Use Help, focus in another window", "LorvexMDI", IDM_HELPHELP,
+         ELSEWHERE},
+        {"help failure of How to Use Help, no focus", "LorvexMDI", IDM_HELPHELP, NONE},
+        {"New without memory", "Error", IDM_NEW, IN_CHILD},
+        {"the active child's record cannot be locked", "Error", IDM_OPT_1, IN_CHILD},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!IsWindow(child))
+            child = OpenChild();
+        HWND focus = c.focus == IN_CHILD ? child : c.focus == ELSEWHERE ? other : nullptr;
+        ASSERT_TRUE(ActivateWindow(focus ? GetAncestor(focus, GA_ROOT) : hwndFrame));
+        SetFocus(focus);
+        helpEngine = FakeWinHelp;
+        infoAllocate = NoMemoryAlloc;
+        infoLock = RefusingLock;
+        bool frameStayed = false, childStayed = false, shown = false;
+        bool done = RunModal([&] { SendMessageA(hwndFrame, WM_COMMAND, c.command, 0); },
+                             {{DialogTitled(c.title), [&](HWND dlg) {
+                                   // As a taskbar or window manager asks, while the dialog runs.
+                                   PostMessageA(hwndFrame, WM_CLOSE, 0, 0);
+                                   PostMessageA(child, WM_CLOSE, 0, 0);
+                                   PumpFor(100);
+                                   frameStayed = IsWindow(hwndFrame);
+                                   childStayed = IsWindow(child);
+                                   shown = IsWindowVisible(dlg) != FALSE;
+                                   if (IsWindow(dlg))
+                                       PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+                               }}});
+        helpEngine = WinHelpA;
+        infoAllocate = LocalAlloc;
+        infoLock = LocalLock;
+        EXPECT_TRUE(done);
+        EXPECT_TRUE(shown) << "the dialog went with the close request";
+        EXPECT_TRUE(childStayed);
+        ASSERT_TRUE(frameStayed);
+        ASSERT_TRUE(IsWindow(hwndFrame));
+        EXPECT_TRUE(IsWindowEnabled(hwndFrame));
+        EXPECT_EQ(Children(), std::vector<HWND>{child});
+    }
+    DestroyWindow(other);
+    // Once the dialogs have ended, close requests act as always: the child closes, and the
+    // frame ends the program.
+    SendMessageA(child, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(child));
+    PostMessageA(hwndFrame, WM_CLOSE, 0, 0);
+    UINT_PTR late = SetTimer(nullptr, 0, 3000, QuitLoop);
+    EXPECT_EQ(RunMessageLoop(hAccel, hwndFrame, hwndClient), 0);
+    KillTimer(nullptr, late);
+    EXPECT_FALSE(IsWindow(hwndFrame));
 }
 
 TEST_F(MdiFrame, ExitClosesTheFrameWithItsChildrenAndEndsTheLoopWithZero) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 
 TEST(RunModal, DrivesNestedMessageBoxesInOrder) {
     int outer = 0, inner = 0;
@@ -52,4 +53,61 @@ TEST(RunModal, ABoxAfterTheLastStepIsCancelledAtTheTimeOut) {
         {{DialogTitled("First"), [](HWND w) { PostMessageA(w, WM_COMMAND, IDOK, 0); }}}, 1500);
     EXPECT_FALSE(ok);
     EXPECT_EQ(IDCANCEL, second);
+}
+
+// A dialog procedure that ignores IDCANCEL (and so Esc and the close box) and counts it.
+int cancelsIgnored = 0;
+INT_PTR CALLBACK StubbornDlgProc(HWND, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG)
+        return TRUE;
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+        ++cancelsIgnored;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// Opens a modal dialog titled "Stubborn" from an in-memory template; returns its result.
+INT_PTR OpenStubbornDialog() {
+    // DLGTEMPLATE, then no menu, the default class and the title, in UTF-16.
+    struct {
+        DLGTEMPLATE t;
+        WORD menu, cls;
+        WCHAR title[9];
+    } tpl{};
+    tpl.t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    tpl.t.cx = 120;
+    tpl.t.cy = 40;
+    memcpy(tpl.title, L"Stubborn", sizeof tpl.title);
+    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &tpl.t, nullptr, StubbornDlgProc, 0);
+}
+
+TEST(RunModal, ADialogThatIgnoresCancelIsEndedWithinSeconds) {
+    cancelsIgnored = 0;
+    INT_PTR result = 0;
+    const DWORD start = GetTickCount();
+    bool ok = RunModal([&] { result = OpenStubbornDialog(); },
+                       {{DialogTitled("Never there"), [](HWND) {}}}, 500);
+    const DWORD elapsed = GetTickCount() - start;
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(IDCANCEL, result);
+    // It was asked with IDCANCEL first, as every dialog is.
+    EXPECT_GT(cancelsIgnored, 0);
+    EXPECT_LT(elapsed, 4000u) << "took " << elapsed << " ms";
+    EXPECT_EQ(FindThreadDialog("Stubborn"), nullptr);
+}
+
+TEST(RunModal, AModalLoopWithoutADialogEndsTheTestProcess) {
+    // A loop that no IDCANCEL or EndDialog reaches, as a hang inside the code under test.
+    const DWORD start = GetTickCount();
+    EXPECT_EXIT(RunModal(
+                    [] {
+                        MSG msg;
+                        while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+                            DispatchMessageA(&msg);
+                    },
+                    {{DialogTitled("Never there"), [](HWND) {}}}, 300),
+                ::testing::ExitedWithCode(RUN_MODAL_HUNG_EXIT_CODE), "has not returned");
+    const DWORD elapsed = GetTickCount() - start;
+    EXPECT_LT(elapsed, 20000u) << "took " << elapsed << " ms";
 }
