@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "lorvexcon_fixture.h"
+#include "textio.h"
 
 namespace {
 
@@ -221,4 +222,55 @@ TEST_F(FormelCS, CancelEscAndTheCloseBoxEndItAndKeepWhatOkStored) {
         EXPECT_EQ(formelDlg.state, nullptr); // released
         EXPECT_EQ(formulaModel.n, 5);
     }
+}
+
+TEST_F(FormelCS, TheFirstAndTheLastItemOfMStaySelectedWhenReopened) {
+    struct Case {
+        int index; // in the list, from 0
+        std::int32_t m;
+        const char* text;
+    };
+    const Case cases[] = {{0, -5, "-5"}, {9, 4, " 4"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        // Picked in the list (the combo box tells the dialog as a click in the list does).
+        Run([&](HWND dlg) {
+            HWND combo = GetDlgItem(dlg, IDC_M);
+            SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(c.index), 0);
+            SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_M, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(combo));
+            ClickNow(dlg, IDC_FORMEL_OK);
+        });
+        EXPECT_EQ(formulaModel.m, c.m);
+        // Reopened after Cancel: the item is selected and its text is the current text; OK
+        // without touching it keeps m.
+        Run([&](HWND dlg) {
+            HWND combo = GetDlgItem(dlg, IDC_M);
+            EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), c.index);
+            EXPECT_EQ(WindowText(combo), c.text);
+            formulaModel.m = 0;
+            ClickNow(dlg, IDC_FORMEL_OK);
+        });
+        EXPECT_EQ(formulaModel.m, c.m);
+    }
+    EXPECT_EQ(UnitLineCount(DEFAULT_OUTPUT_UNIT), 0u);
+}
+
+TEST_F(FormelCS, AnAbscissaThatFillsItsFieldShowsAsAsterisks) {
+    // x from -10^13 to 2 * 10^14: the first abscissa fills its 20 columns, the second does
+    // not, the last ones from 10^14 up fill them again.
+    Run([](HWND dlg) {
+        SetDlgItemTextA(dlg, IDC_XMIN, "-1e13");
+        SetDlgItemTextA(dlg, IDC_XMAX, "2e14");
+        ClickNow(dlg, IDC_FORMEL_OK);
+    });
+    ASSERT_EQ(formulaModel.xMin, -1e13);
+    std::vector<std::string> lines = UnitLines(RESULTS_WINDOW_UNIT);
+    ASSERT_EQ(lines.size(), 100u);
+    const std::string stars(19, '*');
+    EXPECT_EQ(lines[0], stars + "   " + DecimalField(resultTable.yValues[0], 20, 4));
+    EXPECT_EQ(lines[1].substr(0, 22), "-7878787878787.8789   ");
+    EXPECT_EQ(lines[99], stars + "   " + DecimalField(resultTable.yValues[99], 20, 4));
+    PumpFor(200);
+    SaveWindowPng(FenstroFrame(), "lorvexcon_full_abscissa");
 }
