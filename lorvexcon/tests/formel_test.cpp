@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "lorvexcon_fixture.h"
-#include "textio.h"
 
 namespace {
 
@@ -254,23 +253,4 @@ TEST_F(FormelCS, TheFirstAndTheLastItemOfMStaySelectedWhenReopened) {
         EXPECT_EQ(formulaModel.m, c.m);
     }
     EXPECT_EQ(UnitLineCount(DEFAULT_OUTPUT_UNIT), 0u);
-}
-
-TEST_F(FormelCS, AnAbscissaThatFillsItsFieldShowsAsAsterisks) {
-    // x from -10^13 to 2 * 10^14: the first abscissa fills its 20 columns, the second does
-    // not, the last ones from 10^14 up fill them again.
-    Run([](HWND dlg) {
-        SetDlgItemTextA(dlg, IDC_XMIN, "-1e13");
-        SetDlgItemTextA(dlg, IDC_XMAX, "2e14");
-        ClickNow(dlg, IDC_FORMEL_OK);
-    });
-    ASSERT_EQ(formulaModel.xMin, -1e13);
-    std::vector<std::string> lines = UnitLines(RESULTS_WINDOW_UNIT);
-    ASSERT_EQ(lines.size(), 100u);
-    const std::string stars(19, '*');
-    EXPECT_EQ(lines[0], stars + "   " + DecimalField(resultTable.yValues[0], 20, 4));
-    EXPECT_EQ(lines[1].substr(0, 22), "-7878787878787.8789   ");
-    EXPECT_EQ(lines[99], stars + "   " + DecimalField(resultTable.yValues[99], 20, 4));
-    PumpFor(200);
-    SaveWindowPng(FenstroFrame(), "lorvexcon_full_abscissa");
 }
