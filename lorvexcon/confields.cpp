@@ -16,9 +16,14 @@ FramePlacement FramePlacementFor(std::int16_t cx, std::int16_t cy) {
 
 std::string ResultRecord(double x, double y) {
     TextLine line = NewTextLine(RESULT_RECORD_CHARS);
-    Put(line, DecimalField(x, 20, 4));
+    std::string xField = DecimalField(x, RESULT_FIELD_CHARS, 4);
+    // A full x field would lose its first character to the line control and show another
+    // number: it shows as a value that does not fit instead.
+    if (xField[0] != ' ')
+        xField.assign(RESULT_FIELD_CHARS, '*');
+    Put(line, xField);
     Skip(line, 3);
-    Put(line, DecimalField(y, 20, 4));
+    Put(line, DecimalField(y, RESULT_FIELD_CHARS, 4));
     return line.text;
 }
 

@@ -16,8 +16,11 @@ FramePlacement FramePlacementFor(std::int16_t cx, std::int16_t cy);
 
 // One record of the results window (RESULT_RECORD_CHARS characters): x and y each as a
 // 20.4 decimal field, 3 blanks between them. Its first character is the window's line
-// control and does not show.
+// control and does not show, so an x that fills its field (from 10^14, or from -10^13
+// down, after rounding) is written as asterisks, like one that does not fit: the 19
+// columns shown never hold a number cut at its front.
 constexpr int RESULT_RECORD_CHARS = 43;
+constexpr int RESULT_FIELD_CHARS = 20;
 std::string ResultRecord(double x, double y);
 
 // The text of a decimal edit control (PARAM_TEXT_CHARS characters): a 17.4 decimal field

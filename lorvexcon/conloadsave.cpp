@@ -10,6 +10,18 @@
 OPENFILENAMEA ofn;
 char chosenPath[MAX_PATH];
 
+namespace {
+
+// A dialog that returned without a file: a cancel says nothing; a failure (a path longer
+// than the buffer, ...) gets its line, else the command would look done.
+void ReportFileDialogFailure(bool saving) {
+    const DWORD code = FileDialogFailure();
+    if (code != 0)
+        WriteDefaultOutput(FileDialogFailureText(code, saving));
+}
+
+} // namespace
+
 void InitOpenFileName(const char* title, bool saving) {
     // The name field is the title buffer and supplies the name offered; the full path of the
     // chosen file comes back in chosenPath.
@@ -21,8 +33,10 @@ void InitOpenFileName(const char* title, bool saving) {
 
 void LoadResults(std::int32_t&) {
     InitOpenFileName(LOAD_DIALOG_TITLE, false);
-    if (!GetOpenFileNameA(&ofn))
+    if (!GetOpenFileNameA(&ofn)) {
+        ReportFileDialogFailure(false);
         return;
+    }
     const std::string path = ChosenFilePath(ofn);
     IoError error{};
     // The table is replaced only when all 100 points were read.
@@ -35,8 +49,10 @@ void LoadResults(std::int32_t&) {
 
 void SaveResults(std::int32_t&) {
     InitOpenFileName(SAVE_DIALOG_TITLE, true);
-    if (!GetSaveFileNameA(&ofn))
+    if (!GetSaveFileNameA(&ofn)) {
+        ReportFileDialogFailure(true);
         return;
+    }
     const std::string path = ChosenFilePath(ofn);
     IoError error{};
     // The writer replaces the file only once the new content is complete.

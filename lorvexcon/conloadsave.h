@@ -18,6 +18,7 @@ extern char chosenPath[MAX_PATH]; // the full path of the file chosen in the las
 void InitOpenFileName(const char* title, bool saving);
 // Menu routines of "&Laden" and "&Speichern". A file that cannot be read or written is
 // reported and the program goes on; a failed load leaves the table and the results window
-// as they were, a failed save the file.
+// as they were, a failed save the file. A file dialog that fails (not a cancel) is reported
+// as a line in the default output window, and nothing is read or written.
 void LoadResults(std::int32_t& checked);
 void SaveResults(std::int32_t& checked);

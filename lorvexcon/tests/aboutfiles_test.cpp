@@ -4,6 +4,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -44,6 +45,22 @@ bool SameTable(const ResultTable& a, const ResultTable& b) {
             ResultNumberField(a.yValues[i]) != ResultNumberField(b.yValues[i]))
             return false;
     return true;
+}
+
+// The files of a folder, by name.
+std::vector<std::string> FolderFiles(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                names.push_back(fd.cFileName);
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 // The question of the save dialog before it replaces a file.
@@ -147,9 +164,10 @@ TEST_F(Files, RecordOwnedByTheResultsWindowAndFlagsPerDialog) {
         EXPECT_EQ(std::string(ofn.lpstrFilter, 48),
                   std::string("Lorvex Ergebnis Dateien\0*.dat\0Alle Dateien\0*.*\0\0", 48));
         EXPECT_EQ(ofn.nFilterIndex, 1u);
-        // The dialog fills a path buffer of its own; the name field gets the bare name.
+        // The dialog fills a path buffer of its own; the name field gets the bare name. The
+        // name offered has no trailing blank, which the dialog would take into the extension.
         EXPECT_EQ(ofn.lpstrFile, chosenPath);
-        EXPECT_STREQ(chosenPath, "Lorvex_Ergebnis.dat ");
+        EXPECT_STREQ(chosenPath, "Lorvex_Ergebnis.dat");
         EXPECT_EQ(ofn.lpstrFileTitle, formulaModel.resultFileName);
         EXPECT_EQ(ofn.nMaxFileTitle, 256u);
         EXPECT_STREQ(ofn.lpstrTitle, "T");
@@ -295,4 +313,191 @@ TEST_F(Files, AFileSavedHereLoadsInLorvexAndTheOtherWayRound) {
     resultTable = ResultTable{};
     ASSERT_TRUE(Load(theirs));
     EXPECT_TRUE(SameTable(resultTable, SampleTable()));
+}
+
+TEST_F(Files, TheFirstOfferTakenUnchangedIsLorvexErgebnisDat) {
+    // The world of a user who ran the program before: the dialog opens in the folder it
+    // showed last (Wine keeps it between runs), the folder of the results, where an older
+    // program left "Lorvex_Ergebnis.dat .dat" beside the real file. This run starts afresh,
+    // with the name offered at start.
+    resultTable = SampleTable();
+    ShowResults();
+    ASSERT_TRUE(Save(Path("vorher.dat")));
+    const std::string mine = Path("Lorvex_Ergebnis.dat");
+    const std::string stray = Path("Lorvex_Ergebnis.dat .dat");
+    WriteAll(mine, "old");
+    WriteAll(stray, ResultFileContent(ResultTable{}));
+    ResetFormulaModel();
+    resultTable = SampleTable();
+    ShowResults();
+
+    // Saving: OK on the name offered; the file exists, so the dialog asks first.
+    std::string offered, question;
+    HWND saveDialog = nullptr;
+    ASSERT_TRUE(RunModal([] { ChooseMenuItem(1, 2); }, {{ReadyFileDialog(SAVE_TITLE),
+                                                         [&](HWND dlg) {
+                                                             saveDialog = dlg;
+                                                             offered = WindowText(
+                                                                 FileDialogNameControl(dlg));
+                                                             PressButton(dlg, IDOK);
+                                                         }},
+                                                        {OverwritePrompt(&saveDialog), [&](HWND q) {
+                                                             question = MessageBoxText(q);
+                                                             PressButton(q, IDYES);
+                                                         }}}));
+    EXPECT_EQ(offered, "Lorvex_Ergebnis.dat");
+    EXPECT_NE(question, "");
+    EXPECT_EQ(ReadAll(mine), ResultFileContent(SampleTable()));
+    EXPECT_EQ(ReadAll(stray), ResultFileContent(ResultTable{}));
+    EXPECT_EQ(FolderFiles(dir),
+              (std::vector<std::string>{"Lorvex_Ergebnis.dat", "Lorvex_Ergebnis.dat .dat",
+                                        "vorher.dat"}));
+    EXPECT_EQ(FolderFiles(other), std::vector<std::string>{});
+
+    // Loading, again in a fresh run: OK on the name offered reads the file just saved.
+    ResetFormulaModel();
+    ASSERT_TRUE(RunModal([] { ChooseMenuItem(1, 1); },
+                         {{ReadyFileDialog(LOAD_TITLE), [&](HWND dlg) {
+                               offered = WindowText(FileDialogNameControl(dlg));
+                               PressButton(dlg, IDOK);
+                           }}}));
+    EXPECT_EQ(offered, "Lorvex_Ergebnis.dat");
+    EXPECT_TRUE(SameTable(resultTable, SampleTable()));
+    EXPECT_EQ(UnitLines(DEFAULT_OUTPUT_UNIT).size(), 0u);
+}
+
+TEST_F(Files, AFailedFileDialogIsReportedAsALineAndNothingIsReadOrWritten) {
+    const std::string good = Path("gut.dat");
+    WriteAll(good, ResultFileContent(SampleTable()));
+    // A path of 260 characters typed into the save dialog: one more than the path buffer
+    // holds beside its NUL. (Wine's save dialog itself crashes on somewhat longer ones.)
+    const std::string tooLong = dir + "\\" + std::string(260 - dir.size() - 5, 'a') + ".dat";
+    ASSERT_EQ(tooLong.size(), 260u);
+    // Wine's open dialog refuses a path that long itself ("File does not exist"), so it
+    // never returns one: while it runs, the buffer it was given is made shorter than the
+    // path of the file chosen, which fails the same way.
+    const ModalStep shortBuffer{ReadyFileDialog(LOAD_TITLE), [](HWND) { ofn.nMaxFile = 16; }};
+    const ModalStep cancel{ReadyFileDialog(LOAD_TITLE), [](HWND d) { PressButton(d, IDCANCEL); }};
+    struct Case {
+        const char* name;
+        int item; // of "&Datei"
+        std::vector<ModalStep> steps;
+        const char* line; // the report, nullptr for none
+    };
+    const Case cases[] = {
+        {"load, cancelled", 1, {cancel}, nullptr},
+        {"load, path longer than the buffer", 1,
+         Then({shortBuffer}, ChooseFileSteps(LOAD_TITLE, good)),
+         "The path of the chosen file is too long. Nothing was loaded."},
+        {"save, cancelled",
+         2,
+         {{ReadyFileDialog(SAVE_TITLE), [](HWND d) { PressButton(d, IDCANCEL); }}},
+         nullptr},
+        {"save, path longer than the buffer", 2, ChooseFileSteps(SAVE_TITLE, tooLong),
+         "The path of the chosen file is too long. Nothing was saved."},
+    };
+    HMENU datei = GetSubMenu(GetMenu(FenstroFrame()), 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.item == 2 && MenuItemGrayed(datei, 1)) {
+            // Nothing was loaded, so saving is still grayed: a computed table is saved.
+            ComputeFormula();
+            ShowResults();
+        }
+        const ResultTable table = resultTable;
+        const std::size_t lines = UnitLineCount(RESULTS_WINDOW_UNIT);
+        const std::size_t reports = UnitLineCount(DEFAULT_OUTPUT_UNIT);
+        const bool grayed = MenuItemGrayed(datei, 1);
+        const int item = c.item;
+        ASSERT_TRUE(RunModal([item] { ChooseMenuItem(1, item); }, c.steps));
+        EXPECT_EQ(FindThreadDialog(), nullptr); // no box either
+        std::vector<std::string> report = UnitLines(DEFAULT_OUTPUT_UNIT);
+        if (c.line) {
+            ASSERT_EQ(report.size(), reports + 1);
+            EXPECT_EQ(report.back(), c.line);
+        } else {
+            EXPECT_EQ(report.size(), reports);
+        }
+        // Nothing read: the table, the results window and the menu are as they were.
+        EXPECT_EQ(memcmp(&resultTable, &table, sizeof table), 0);
+        EXPECT_EQ(UnitLineCount(RESULTS_WINDOW_UNIT), lines);
+        EXPECT_EQ(MenuItemGrayed(datei, 1), grayed);
+    }
+    // Nothing written.
+    EXPECT_EQ(FolderFiles(dir), std::vector<std::string>{"gut.dat"});
+    EXPECT_EQ(FolderFiles(other), std::vector<std::string>{});
+    EXPECT_EQ(ReadAll(good), ResultFileContent(SampleTable()));
+    PumpFor(100);
+    SaveWindowPng(FenstroFrame(), "lorvexcon_file_dialog_failed");
+}
+
+TEST_F(Files, ACloseRequestWaitsUntilTheOpenDialogOrBoxIsAnswered) {
+    // An existing file, older and longer than a result file.
+    const std::string path = Path("alt.dat");
+    WriteAll(path, std::string(3 * RESULT_FILE_SIZE, 'x'));
+    const std::string bad = Path("kaputt.dat");
+    WriteAll(bad, "1 2\r\n");
+    resultTable = SampleTable();
+    ShowResults();
+    HWND saveDialog = nullptr;
+    struct Case {
+        const char* name;
+        std::function<void()> open;    // the menu routine
+        std::vector<ModalStep> before; // what the user does until the window below is open
+        std::function<HWND()> find;    // the dialog or box open when the request arrives
+        std::function<void(HWND)> answer;
+        std::size_t tables; // added to the results window
+    };
+    const Case cases[] = {
+        {"the save dialog's question before replacing", [] { ChooseMenuItem(1, 2); },
+         ChooseFileSteps(SAVE_TITLE, path, &saveDialog), OverwritePrompt(&saveDialog),
+         [](HWND q) { PressButton(q, IDYES); }, 0},
+        {"the formula dialog",
+         [] { ChooseMenuItem(2, 1); },
+         {},
+         DialogTitled("Formel - Berechnung"),
+         [](HWND dlg) {
+             ClickNow(dlg, IDC_FORMEL_OK);
+             ClickNow(dlg, IDCANCEL);
+         },
+         1},
+        {"the About dialog",
+         [] { ChooseMenuItem(3, 3); },
+         {},
+         DialogTitled("About Lorvex"),
+         [](HWND dlg) { PressButton(dlg, IDOK); },
+         0},
+        {"the report of a bad file", [] { ChooseMenuItem(1, 1); }, ChooseFileSteps(LOAD_TITLE, bad),
+         DialogTitled("LorvexCon"), [](HWND box) { PressButton(box, IDOK); }, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const HWND frame = FenstroFrame();
+        const std::size_t lines = UnitLineCount(RESULTS_WINDOW_UNIT);
+        bool frameStayed = false, windowStayed = false;
+        ASSERT_TRUE(
+            RunModal(c.open, Then(c.before,
+                                  {{c.find, [frame](HWND) { PostMessageA(frame, WM_CLOSE, 0, 0); }},
+                                   // The request has been handled by now: a posted
+                                   // message goes before the next timer tick.
+                                   {c.find, [&](HWND w) {
+                                        frameStayed = IsWindow(frame) != FALSE;
+                                        windowStayed = IsWindowVisible(w) != FALSE;
+                                        c.answer(w);
+                                    }}})));
+        EXPECT_TRUE(frameStayed);
+        EXPECT_TRUE(windowStayed);
+        // The program goes on: the frame is back to take input, and no quit is pending.
+        PumpFor(100);
+        ASSERT_TRUE(IsWindow(frame));
+        EXPECT_TRUE(IsWindowEnabled(frame));
+        EXPECT_EQ(DrainQueue(), -1);
+        EXPECT_EQ(UnitLineCount(RESULTS_WINDOW_UNIT), lines + 100 * c.tables);
+    }
+    // The replaced file is whole, with nothing of the old content behind it.
+    EXPECT_EQ(ReadAll(path), ResultFileContent(SampleTable()));
+    // With no dialog open, a close request ends the program.
+    const HWND frame = FenstroFrame();
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(PumpUntil([frame] { return !IsWindow(frame); }));
 }

@@ -36,30 +36,42 @@ TEST(FramePlacement, EveryScreenSideIsFourFifthsRoundedDownAndCentred) {
 }
 
 TEST(ResultRecord, ColumnsOfTheVisibleLine) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
     struct Case {
         double x, y;
+        char control;      // the record's first character, taken as line control
         const char* shown; // what the window shows: the record without its first character
     };
     const Case cases[] = {
-        {-12, 1, "           -12.0000                 1.0000"},
-        {-12, -0.8627, "           -12.0000                -0.8627"},
-        // 20 columns filled: the first character is taken as line control.
-        {1e14, 0, "00000000000000.0000                 0.0000"},
-        {-1e13, 0, "10000000000000.0000                 0.0000"},
+        {-12, 1, ' ', "           -12.0000                 1.0000"},
+        {-12, -0.8627, ' ', "           -12.0000                -0.8627"},
+        // The widest abscissae that leave the line control its blank.
+        {std::nextafter(1e14, 0.0), 0, ' ', "99999999999999.9844                 0.0000"},
+        {std::nextafter(-1e13, 0.0), 0, ' ', "-9999999999999.9980                 0.0000"},
+        // An abscissa that fills all 20 columns would lose its first character: it shows
+        // as one that does not fit.
+        {1e14, 0, '*', "*******************                 0.0000"},
+        {std::nextafter(1e14, 1e15), 0, '*', "*******************                 0.0000"},
+        {-1e13, 0, '*', "*******************                 0.0000"},
+        {-1e13, -2.5, '*', "*******************                -2.5000"},
         // Too wide for the field: 19 of its 20 asterisks show.
-        {1e15, 0, "*******************                 0.0000"},
-        {std::numeric_limits<double>::quiet_NaN(), -INFINITY,
-         "NaN                    -Infinity          "},
+        {1e15, 0, '*', "*******************                 0.0000"},
+        {-1e20, 0, '*', "*******************                 0.0000"},
+        // The ordinate's field is seen whole: a full one shows as it is.
+        {1, 1e14, ' ', "             1.0000   100000000000000.0000"},
+        {1e14, -1e13, '*', "*******************   -10000000000000.0000"},
+        {nan, -inf, ' ', "NaN                    -Infinity          "},
+        {-inf, nan, ' ', "-Infinity              NaN                "},
+        {inf, 1, ' ', "Infinity                            1.0000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shown);
         std::string r = ResultRecord(c.x, c.y);
         ASSERT_EQ(r.size(), 43u);
+        EXPECT_EQ(r[0], c.control);
         EXPECT_EQ(r.substr(1), c.shown);
     }
-    EXPECT_EQ(ResultRecord(1e14, 0)[0], '1');
-    EXPECT_EQ(ResultRecord(-1e13, 0)[0], '-');
-    EXPECT_EQ(ResultRecord(-12, 1)[0], ' ');
 }
 
 TEST(DialogTexts, ParameterItemAndIntegerTexts) {

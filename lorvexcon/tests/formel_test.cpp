@@ -222,3 +222,35 @@ TEST_F(FormelCS, CancelEscAndTheCloseBoxEndItAndKeepWhatOkStored) {
         EXPECT_EQ(formulaModel.n, 5);
     }
 }
+
+TEST_F(FormelCS, TheFirstAndTheLastItemOfMStaySelectedWhenReopened) {
+    struct Case {
+        int index; // in the list, from 0
+        std::int32_t m;
+        const char* text;
+    };
+    const Case cases[] = {{0, -5, "-5"}, {9, 4, " 4"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        // Picked in the list (the combo box tells the dialog as a click in the list does).
+        Run([&](HWND dlg) {
+            HWND combo = GetDlgItem(dlg, IDC_M);
+            SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(c.index), 0);
+            SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_M, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(combo));
+            ClickNow(dlg, IDC_FORMEL_OK);
+        });
+        EXPECT_EQ(formulaModel.m, c.m);
+        // Reopened after Cancel: the item is selected and its text is the current text; OK
+        // without touching it keeps m.
+        Run([&](HWND dlg) {
+            HWND combo = GetDlgItem(dlg, IDC_M);
+            EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), c.index);
+            EXPECT_EQ(WindowText(combo), c.text);
+            formulaModel.m = 0;
+            ClickNow(dlg, IDC_FORMEL_OK);
+        });
+        EXPECT_EQ(formulaModel.m, c.m);
+    }
+    EXPECT_EQ(UnitLineCount(DEFAULT_OUTPUT_UNIT), 0u);
+}

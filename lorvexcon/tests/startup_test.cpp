@@ -112,20 +112,24 @@ TEST_F(LorvexCon, ShowResultsAppendsOneLinePerPointAndEnablesSaving) {
     }
     resultTable.xValues[0] = -12;
     resultTable.yValues[0] = 1;
-    resultTable.xValues[1] = 1e14;  // fills the field: its first digit is line control
+    resultTable.xValues[1] = 1e14;  // fills the field: its first digit would be line control
     resultTable.xValues[2] = -1e13; // likewise its sign
-    resultTable.xValues[3] = 1e15;  // does not fit: 19 asterisks show
+    resultTable.xValues[3] = 1e15;  // does not fit
     resultTable.yValues[3] = NAN;
     ShowResults();
     std::vector<std::string> lines = UnitLines(RESULTS_WINDOW_UNIT);
-    // A full field's first character is taken as line control: one record, one line.
+    // A full x field shows as one that does not fit, 19 asterisks: one record, one line.
     ASSERT_EQ(lines.size(), 100u);
     EXPECT_EQ(lines[0], "           -12.0000                 1.0000");
-    EXPECT_EQ(lines[1], "00000000000000.0000                -0.1250");
-    EXPECT_EQ(lines[2], "10000000000000.0000                -0.2500");
+    EXPECT_EQ(lines[1], "*******************                -0.1250");
+    EXPECT_EQ(lines[2], "*******************                -0.2500");
     EXPECT_EQ(lines[3].substr(0, 19), "*******************");
     EXPECT_EQ(lines[3].substr(19, 7), "    NaN");
     EXPECT_EQ(lines[99], "            99.0000               -12.3750");
+    PumpFor(200);
+    SendMessageA(GetWindowHandle(RESULTS_WINDOW_UNIT), WM_VSCROLL, SB_TOP, 0);
+    PumpFor(100);
+    SaveWindowPng(FenstroFrame(), "lorvexcon_full_abscissa");
     HMENU datei = GetSubMenu(GetMenu(FenstroFrame()), 0);
     EXPECT_FALSE(MenuItemGrayed(datei, 1));
     ShowResults();
