@@ -173,7 +173,7 @@ bool WriteResultFile(const std::string& path, const ResultTable& table, IoError&
 #endif
     struct stat st;
     const bool exists = PathExists(target, st);
-    if (exists && S_ISDIR(st.st_mode)) {
+    if (target.empty() || (exists && S_ISDIR(st.st_mode))) {
         error = IoError::OpenFailure;
         return false;
     }
@@ -185,11 +185,16 @@ bool WriteResultFile(const std::string& path, const ResultTable& table, IoError&
     }
 
     // A name beside the target (same folder, so the rename stays on one volume) that no
-    // other file has.
+    // other file has, as long as the target's: the target's last character replaced by a
+    // mark. A longer name would fail where the target's path or name is at the system's limit.
+    static constexpr char TEMP_MARKS[] = "~0123456789_abcdefghijklmnopqrstuvwxyz";
     std::string temp;
     std::FILE* file = nullptr;
-    for (int attempt = 0; attempt < 100 && !file; ++attempt) {
-        temp = target + ".tmp" + std::to_string(attempt);
+    for (const char* mark = TEMP_MARKS; *mark != '\0' && !file; ++mark) {
+        if (*mark == target.back())
+            continue;
+        temp = target;
+        temp.back() = *mark;
         struct stat other;
         if (PathExists(temp, other)) {
             continue;

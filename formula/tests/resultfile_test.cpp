@@ -439,6 +439,29 @@ TEST_F(ResultFileOnDisk, HugeFileLoadsItsFirstLinesOnly) {
     }
 }
 
+TEST_F(ResultFileOnDisk, SavingUnderANameOrPathAtTheSystemsLimit) {
+    // The longest name a folder takes, and (under Windows) the longest path; the file saves
+    // all the same, beside files whose names the save could have taken for its own.
+    std::string longest(255, 'n');
+#ifdef _WIN32
+    const std::string folder = PathOf("");
+    longest = longest.substr(0, MAX_PATH - 1 - folder.size());
+#endif
+    const std::string path = PathOf(longest);
+    std::string beside = longest;
+    beside.back() = '~';
+    PutFile(PathOf(beside), "not ours\r\n");
+    const ResultTable table = TableOf(1, 2);
+    IoError error{};
+    ASSERT_TRUE(WriteResultFile(path, table, error)) << IoErrorText(error);
+    EXPECT_EQ(FileContent(path), ResultFileContent(table));
+    EXPECT_EQ(FileContent(PathOf(beside)), "not ours\r\n");
+    EXPECT_EQ(Names(), (std::set<std::string>{longest, beside}));
+
+    EXPECT_FALSE(WriteResultFile("", table, error));
+    EXPECT_EQ(error, IoError::OpenFailure);
+}
+
 TEST_F(ResultFileOnDisk, FailedWriteReportsItAndKeepsTheOldFile) {
 #ifdef _WIN32
     // Another program holds the target open without sharing: it cannot be replaced.
