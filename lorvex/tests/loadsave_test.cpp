@@ -307,6 +307,66 @@ TEST_F(FileCommands, CommandsUseExactlyTheChosenFile) {
     EXPECT_EQ(offered, "ergebnis.dat");
 }
 
+// A path longer than the 256-character path buffer, typed into the name field: the dialog
+// fails (not a cancel), and the command says so in a box over the main window. The path has
+// 259 characters, the most a Windows path holds; from about 264 Wine's own save dialog
+// breaks, and its open dialog takes no such path for a file at all.
+TEST_F(FileCommands, DialogThatFailsIsReportedAndNothingIsReadOrWritten) {
+    const std::string folder = Path("lang");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    auto LongPath = [&](char letter) {
+        std::string path = folder + "\\";
+        return path + std::string(259 - path.size() - 4, letter) + ".dat";
+    };
+    // A file the load must not read: another table than the one on display.
+    ResultTable other{};
+    for (int i = 0; i < POINT_COUNT; ++i)
+        other.xValues[i] = other.yValues[i] = i;
+    const std::string existing = LongPath('e');
+    WriteAll(existing, ResultFileContent(other));
+    ASSERT_EQ(ReadAll(existing), ResultFileContent(other));
+    const std::string fresh = LongPath('n');
+    ASSERT_EQ(fresh.size(), 259u);
+
+    ComputeFormula();
+    ShowResultsWindow();
+    const HWND results = hwndResults;
+    const ResultTable before = resultTable;
+    struct {
+        UINT command;
+        const char* title;
+        std::string path;
+        const char* text;
+        const char* shot;
+    } const cases[] = {
+        {IDM_LADEN, LOAD_TITLE, existing,
+         "The path of the chosen file is too long. Nothing was loaded.",
+         "lorvex_load_dialog_failure"},
+        {IDM_SPEICHERN, SAVE_TITLE, fresh,
+         "The path of the chosen file is too long. Nothing was saved.",
+         "lorvex_save_dialog_failure"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        BoxSeen box;
+        const UINT command = c.command;
+        ASSERT_TRUE(
+            RunModal([command] { SendMessageA(hwndMain, WM_COMMAND, command, 0); },
+                     Then(ChooseFileSteps(c.title, c.path), {BoxStep("Lorvex", &box, c.shot)})));
+        ASSERT_TRUE(box.shown);
+        EXPECT_EQ(box.text, c.text);
+        EXPECT_EQ(box.owner, hwndMain);
+        EXPECT_TRUE(box.handIcon);
+        EXPECT_FALSE(box.topmost);
+        EXPECT_TRUE(SameTable(resultTable, before));
+        EXPECT_EQ(hwndResults, results);
+        EXPECT_EQ(ReadAll(existing), ResultFileContent(other));
+        EXPECT_EQ(FolderNames(folder),
+                  std::vector<std::string>{existing.substr(folder.size() + 1)});
+        EXPECT_TRUE(IsWindowEnabled(hwndMain));
+    }
+}
+
 // The name offered first, "Lorvex_Ergebnis.dat " in the name field, accepted as it stands:
 // the save goes to "Lorvex_Ergebnis.dat" in the folder the dialog shows (not to a file with
 // the blank taken into its extension), asks before it replaces that file, and a later load of
