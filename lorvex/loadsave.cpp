@@ -32,10 +32,26 @@ void ReportFileError(IoError error, const std::string& path) {
     ShowRunTimeError(error, RESULT_FILE_UNIT, path, "Lorvex");
 }
 
+namespace {
+
+// After a file dialog returned FALSE: a failure other than cancel (a chosen path longer than
+// the path buffer, say) is reported, so that a command that did nothing does not look done.
+void ReportFileDialogFailure(bool saving) {
+    DWORD code = FileDialogFailure();
+    if (code == 0)
+        return; // cancelled
+    std::string text = FileDialogFailureText(code, saving);
+    MessageBoxA(hwndMain, text.c_str(), "Lorvex", MB_OK | MB_ICONHAND);
+}
+
+} // namespace
+
 void LoadResults() {
     InitOpenFileName(ofn, LOAD_DIALOG_TITLE, false);
-    if (!GetOpenFileNameA(&ofn))
+    if (!GetOpenFileNameA(&ofn)) {
+        ReportFileDialogFailure(false);
         return;
+    }
     std::string path = ChosenFilePath(ofn);
     IoError error{};
     // The reader replaces the table only when all 200 values were read.
@@ -48,8 +64,10 @@ void LoadResults() {
 
 void SaveResults() {
     InitOpenFileName(ofn, SAVE_DIALOG_TITLE, true);
-    if (!GetSaveFileNameA(&ofn))
+    if (!GetSaveFileNameA(&ofn)) {
+        ReportFileDialogFailure(true);
         return;
+    }
     std::string path = ChosenFilePath(ofn);
     IoError error{};
     if (!WriteResultFile(path, resultTable, error))

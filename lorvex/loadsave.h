@@ -16,8 +16,9 @@ extern char chosenPath[256]; // the full path of the file chosen in the last dia
 // of the save dialog (a new name is taken, an existing file is overwritten only after a
 // question) instead of those of the open dialog (the file must exist).
 void InitOpenFileName(OPENFILENAMEA& record, const char* title, bool saving);
-// The commands Laden and Speichern. A file that cannot be read or written is reported and
-// the program goes on; a failed load leaves the table and the display as they were.
+// The commands Laden and Speichern. A file dialog that fails (other than by cancel) and a file
+// that cannot be read or written are reported and the program goes on; a failed load leaves
+// the table and the display as they were.
 void LoadResults();
 void SaveResults();
 // The report of a failed read or write, a message box without owner.

@@ -5,6 +5,7 @@
 #include "mainwnd.h"
 
 #include "about.h"
+#include "closereq.h"
 #include "formeldlg.h"
 #include "loadsave.h"
 #include "msgloop.h"
@@ -29,6 +30,7 @@ NameField helpFailureText;
 NameField helpFailureCaption;
 
 WinHelpRoutine helpEngine = WinHelpA;
+int helpBoxesOpen = 0;
 
 bool RegisterMainClass(HINSTANCE hInstance) {
     SetNameField(mainClassName, "Lorvex");
@@ -95,7 +97,9 @@ namespace {
 void ReportHelpFailure(HWND owner) {
     SetNameField(helpFailureText, "Unable to activate help");
     SetNameField(helpFailureCaption, "Lorvex");
+    ++helpBoxesOpen;
     MessageBoxA(owner, helpFailureText, helpFailureCaption, MB_SYSTEMMODAL | MB_ICONHAND);
+    --helpBoxesOpen;
 }
 
 } // namespace
@@ -133,6 +137,13 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
             // Every other identifier, the two empty items among them, does nothing.
             return DefWindowProcA(hwnd, message, wParam, lParam);
         }
+    case WM_CLOSE:
+        // A close request from a taskbar, window manager or session end while one of our
+        // dialogs or boxes runs is dropped: the dialog stays, and destroying the window under
+        // it would pull its owner away.
+        if (CloseMustWait(hwnd) || helpBoxesOpen > 0)
+            return 0;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_DESTROY:
         if (hwndResults != NO_WINDOW)
             DestroyWindow(hwndResults);

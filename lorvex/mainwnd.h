@@ -30,6 +30,9 @@ extern NameField helpFailureCaption;
 // the engine refuse a request; the program never changes it.
 using WinHelpRoutine = BOOL(WINAPI*)(HWND, LPCSTR, UINT, ULONG_PTR);
 extern WinHelpRoutine helpEngine;
+// Help failure boxes open now. The help-on-help box belongs to the window with the focus,
+// which may be none: then it disables no window, and a close request must still wait for it.
+extern int helpBoxesOpen;
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -3,6 +3,7 @@
 
 #include "resultswnd.h"
 
+#include "closereq.h"
 #include "formula.h"
 
 HWND hwndResults = NO_WINDOW;
@@ -156,6 +157,11 @@ LRESULT CALLBACK ResultsWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         default: return DefWindowProcA(hwnd, message, wParam, lParam);
         }
     case WM_CLOSE:
+        // A box that this window owns, or a task-modal one, is open: the window stays with it.
+        if (CloseMustWait(hwnd))
+            return 0;
+        Closing();
+        return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_DESTROY: Closing(); return DefWindowProcA(hwnd, message, wParam, lParam);
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
     }

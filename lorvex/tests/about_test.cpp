@@ -85,7 +85,7 @@ TEST_F(LorvexMain, AboutDialogShowsItsTemplateCentredOverTheMainWindow) {
               EXPECT_EQ(bm.bmWidth, 264);
               EXPECT_EQ(bm.bmHeight, 130);
               EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDOK));
-              EXPECT_NE(hAboutFont, nullptr);
+              EXPECT_EQ(GetObjectType(hAboutFont), static_cast<DWORD>(OBJ_FONT));
               SaveWindowPng(dlg, "lorvex_about");
               PressButton(dlg, IDOK);
           }}});
@@ -98,9 +98,11 @@ TEST_F(LorvexMain, AboutDialogEndsWithOneByOkEscapeAndCloseBox) {
     for (How how : {Ok, Escape, CloseBox}) {
         SCOPED_TRACE(how);
         INT_PTR result = 0;
+        HFONT font = nullptr;
         bool ran = RunModal(
             [&] { result = DialogBoxParamA(hInst, "AboutDlg", hwndMain, AboutDlgProc, 0); },
-            {{DialogTitled("About Lorvex"), [how](HWND dlg) {
+            {{DialogTitled("About Lorvex"), [how, &font](HWND dlg) {
+                  font = hAboutFont;
                   switch (how) {
                   case Ok: PressButton(dlg, IDOK); break;
                   case Escape: TypeKey(VK_ESCAPE); break;
@@ -109,7 +111,10 @@ TEST_F(LorvexMain, AboutDialogEndsWithOneByOkEscapeAndCloseBox) {
               }}});
         EXPECT_TRUE(ran);
         EXPECT_EQ(result, 1);
-        EXPECT_EQ(hAboutFont, nullptr); // deleted with the dialog
+        EXPECT_EQ(hAboutFont, nullptr);
+        // The font object itself is gone, not only the handle forgotten.
+        ASSERT_NE(font, nullptr);
+        EXPECT_EQ(GetObjectType(font), 0u);
     }
 }
 

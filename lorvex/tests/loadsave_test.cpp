@@ -9,82 +9,11 @@
 #include <sstream>
 #include <string>
 
-#include "lorvex_fixture.h"
+#include "file_fixture.h"
 #include "filedlg.h"
 #include "resultfile.h"
 
 namespace {
-
-const char* const LOAD_TITLE = "W\xE4hle zu ladende Ergebnisdatei";
-const char* const SAVE_TITLE = "W\xE4hle Dateinamen zum Speichern der Ergebnisse";
-
-// The question the save dialog asks before it replaces a file.
-std::function<HWND()> OverwritePrompt(HWND* saveDialog) {
-    return [saveDialog]() -> HWND {
-        HWND w = FindThreadDialog();
-        return w != nullptr && w != *saveDialog && GetWindow(w, GW_OWNER) == *saveDialog ? w
-                                                                                         : nullptr;
-    };
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-void WriteAll(const std::string& path, const std::string& content) {
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f << content;
-}
-
-class FileCommands : public LorvexMain {
-  protected:
-    std::string dir;
-    char oldDir[MAX_PATH] = "";
-
-    void SetUp() override {
-        LorvexMain::SetUp();
-        GetCurrentDirectoryA(sizeof oldDir, oldDir);
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        // Process ids repeat under Wine: the tick count keeps the folder fresh.
-        dir = std::string(temp) + "lorvex_files_" + std::to_string(GetCurrentProcessId()) + "_" +
-              std::to_string(GetTickCount());
-        CreateDirectoryA(dir.c_str(), nullptr);
-        SetCurrentDirectoryA(dir.c_str());
-    }
-    void TearDown() override {
-        SetCurrentDirectoryA(oldDir);
-        RemoveTree(dir);
-        LorvexMain::TearDown();
-    }
-    static void RemoveTree(const std::string& folder) {
-        WIN32_FIND_DATAA fd;
-        HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                std::string name = fd.cFileName;
-                std::string p = folder + "\\" + name;
-                if (name == "." || name == "..")
-                    continue;
-                if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(p);
-                } else {
-                    SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileA(p.c_str());
-                }
-            } while (FindNextFileA(h, &fd));
-            FindClose(h);
-        }
-        RemoveDirectoryA(folder.c_str());
-    }
-    std::string Path(const std::string& name) { return dir + "\\" + name; }
-    bool SameTable(const ResultTable& a, const ResultTable& b) {
-        return memcmp(&a, &b, sizeof a) == 0;
-    }
-};
 
 TEST_F(FileCommands, RecordIsFilledForEachDialog) {
     OPENFILENAMEA r;
@@ -104,9 +33,10 @@ TEST_F(FileCommands, RecordIsFilledForEachDialog) {
         EXPECT_EQ(r.lpstrCustomFilter, nullptr);
         EXPECT_EQ(r.nMaxCustFilter, 0u);
         EXPECT_EQ(r.nFilterIndex, 1u);
-        // The dialog offers the name field's text and returns the full path apart from it.
+        // The dialog offers the name field's text without its trailing blank (which it would
+        // take for part of the extension) and returns the full path apart from it.
         EXPECT_EQ(r.lpstrFile, chosenPath);
-        EXPECT_STREQ(r.lpstrFile, "Lorvex_Ergebnis.dat ");
+        EXPECT_STREQ(r.lpstrFile, "Lorvex_Ergebnis.dat");
         EXPECT_EQ(r.nMaxFile, 256u);
         EXPECT_EQ(r.lpstrFileTitle, formulaModel.resultFileName);
         EXPECT_EQ(r.nMaxFileTitle, 256u);
@@ -135,7 +65,7 @@ TEST_F(FileCommands, FirstDialogOffersTheDefaultNameAndCancelChangesNothing) {
                                                                            : "lorvex_save_dialog");
                                    PressButton(dlg, IDCANCEL);
                                }}}));
-        EXPECT_EQ(name, "Lorvex_Ergebnis.dat ");
+        EXPECT_EQ(name, "Lorvex_Ergebnis.dat");
         EXPECT_EQ(filter.substr(0, 23), "Lorvex Ergebnis Dateien");
         EXPECT_EQ(std::string(formulaModel.resultFileName, 21),
                   std::string("Lorvex_Ergebnis.dat \0", 21));
@@ -226,23 +156,6 @@ TEST_F(FileCommands, BadFileIsReportedAndTheProgramGoesOn) {
     }
 }
 
-// The names in a folder, without "." and "..".
-std::vector<std::string> FolderNames(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = fd.cFileName;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // A read-only file is refused before anything is written; a file that another program holds
 // open without sharing cannot be replaced once the new content is written.
 TEST_F(FileCommands, FailedSaveIsReportedAndLeavesTheOldFile) {
@@ -284,19 +197,6 @@ TEST_F(FileCommands, FailedSaveIsReportedAndLeavesTheOldFile) {
         DeleteFileA(path.c_str());
         EXPECT_TRUE(FolderNames(dir).empty()) << "no temporary file is left";
     }
-}
-
-// Takes the dialog into a folder as a user does, by typing its path and pressing OK; waits
-// until the dialog shows it.
-std::vector<ModalStep> GoToFolder(const char* title, const std::string& path,
-                                  const std::string& name) {
-    std::string t = title;
-    return Then(ChooseFileSteps(title, path),
-                {{[t, name]() -> HWND {
-                      HWND dlg = FindThreadDialog(t.c_str());
-                      return dlg != nullptr && ItemText(dlg, 1137) == name ? dlg : nullptr;
-                  },
-                  [](HWND) {}}});
 }
 
 // The folder the file is chosen in, the current directory and the folder the dialog starts
@@ -405,6 +305,126 @@ TEST_F(FileCommands, CommandsUseExactlyTheChosenFile) {
                                PressButton(dlg, IDCANCEL);
                            }}}));
     EXPECT_EQ(offered, "ergebnis.dat");
+}
+
+// A path longer than the 256-character path buffer, typed into the name field: the dialog
+// fails (not a cancel), and the command says so in a box over the main window. The path has
+// 259 characters, the most a Windows path holds; from about 264 Wine's own save dialog
+// breaks, and its open dialog takes no such path for a file at all.
+TEST_F(FileCommands, DialogThatFailsIsReportedAndNothingIsReadOrWritten) {
+    const std::string folder = Path("lang");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    auto LongPath = [&](char letter) {
+        std::string path = folder + "\\";
+        return path + std::string(259 - path.size() - 4, letter) + ".dat";
+    };
+    // A file the load must not read: another table than the one on display.
+    ResultTable other{};
+    for (int i = 0; i < POINT_COUNT; ++i)
+        other.xValues[i] = other.yValues[i] = i;
+    const std::string existing = LongPath('e');
+    WriteAll(existing, ResultFileContent(other));
+    ASSERT_EQ(ReadAll(existing), ResultFileContent(other));
+    const std::string fresh = LongPath('n');
+    ASSERT_EQ(fresh.size(), 259u);
+
+    ComputeFormula();
+    ShowResultsWindow();
+    const HWND results = hwndResults;
+    const ResultTable before = resultTable;
+    struct {
+        UINT command;
+        const char* title;
+        std::string path;
+        const char* text;
+        const char* shot;
+    } const cases[] = {
+        {IDM_LADEN, LOAD_TITLE, existing,
+         "The path of the chosen file is too long. Nothing was loaded.",
+         "lorvex_load_dialog_failure"},
+        {IDM_SPEICHERN, SAVE_TITLE, fresh,
+         "The path of the chosen file is too long. Nothing was saved.",
+         "lorvex_save_dialog_failure"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        BoxSeen box;
+        const UINT command = c.command;
+        ASSERT_TRUE(
+            RunModal([command] { SendMessageA(hwndMain, WM_COMMAND, command, 0); },
+                     Then(ChooseFileSteps(c.title, c.path), {BoxStep("Lorvex", &box, c.shot)})));
+        ASSERT_TRUE(box.shown);
+        EXPECT_EQ(box.text, c.text);
+        EXPECT_EQ(box.owner, hwndMain);
+        EXPECT_TRUE(box.handIcon);
+        EXPECT_FALSE(box.topmost);
+        EXPECT_TRUE(SameTable(resultTable, before));
+        EXPECT_EQ(hwndResults, results);
+        EXPECT_EQ(ReadAll(existing), ResultFileContent(other));
+        EXPECT_EQ(FolderNames(folder),
+                  std::vector<std::string>{existing.substr(folder.size() + 1)});
+        EXPECT_TRUE(IsWindowEnabled(hwndMain));
+    }
+}
+
+// The name offered first, "Lorvex_Ergebnis.dat " in the name field, accepted as it stands:
+// the save goes to "Lorvex_Ergebnis.dat" in the folder the dialog shows (not to a file with
+// the blank taken into its extension), asks before it replaces that file, and a later load of
+// the name then offered reads the very file saved. The current directory holds an older file
+// of the same name, and it is not the dialog's folder when the file is opened.
+TEST_F(FileCommands, FirstOfferAcceptedUnchangedSavesAndLoadsThatFile) {
+    const std::string shown = Path("ordner"), current = Path("aktuell");
+    CreateDirectoryA(shown.c_str(), nullptr);
+    CreateDirectoryA(current.c_str(), nullptr);
+    const std::string target = shown + "\\Lorvex_Ergebnis.dat";
+    const std::string older = current + "\\Lorvex_Ergebnis.dat";
+    WriteAll(target, "vorher\r\n");
+    WriteAll(older, "alt\r\n");
+
+    struct Offered {
+        HWND dialog = nullptr;
+        std::string folder, name;
+    };
+    // The dialog opens in the current directory; once it is ready the current directory
+    // moves away, and OK takes the name as the dialog offers it.
+    auto AcceptOffer = [&](const char* title, Offered* seen) -> ModalStep {
+        return {ReadyFileDialog(title), [&, seen](HWND dlg) {
+                    seen->dialog = dlg;
+                    seen->folder = ItemText(dlg, 1137); // cmb2, the folder shown
+                    seen->name = WindowText(FileDialogNameControl(dlg));
+                    SetCurrentDirectoryA(current.c_str());
+                    PressButton(dlg, IDOK);
+                }};
+    };
+
+    ComputeFormula();
+    const ResultTable saved = resultTable;
+    SetCurrentDirectoryA(shown.c_str());
+    Offered save;
+    bool asked = false;
+    ASSERT_TRUE(
+        RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_SPEICHERN, 0); },
+                 {AcceptOffer(SAVE_TITLE, &save), {OverwritePrompt(&save.dialog), [&](HWND prompt) {
+                                                       asked = true;
+                                                       PostMessageA(prompt, WM_COMMAND, IDYES, 0);
+                                                   }}}));
+    EXPECT_EQ(save.folder, "ordner");
+    EXPECT_EQ(save.name, "Lorvex_Ergebnis.dat");
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(ReadAll(target), ResultFileContent(saved));
+    EXPECT_EQ(FolderNames(shown), std::vector<std::string>{"Lorvex_Ergebnis.dat"});
+    EXPECT_EQ(ReadAll(older), "alt\r\n");
+
+    memset(&resultTable, 0, sizeof resultTable);
+    SetCurrentDirectoryA(shown.c_str());
+    Offered load;
+    ASSERT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_LADEN, 0); },
+                         {AcceptOffer(LOAD_TITLE, &load)}));
+    EXPECT_EQ(load.folder, "ordner");
+    EXPECT_EQ(load.name, "Lorvex_Ergebnis.dat");
+    // What was read is what was written (the file holds 15 significant digits).
+    EXPECT_EQ(ResultFileContent(resultTable), ResultFileContent(saved));
+    EXPECT_NE(hwndResults, NO_WINDOW);
 }
 
 } // namespace

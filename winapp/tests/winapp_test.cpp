@@ -63,10 +63,12 @@ TEST(AboutDialog, ShowsTheVersionValuesItsLabelsNameInTheSmallFont) {
     ASSERT_NE(owner, nullptr);
     INT_PTR result = 0;
     bool checked = false;
+    HFONT font = nullptr;
     bool ran = RunModal(
         [&] { result = DialogBoxParamA(Instance(), "AboutDlg", owner, AboutDlgProc, 0); },
         {{DialogTitled("About LorvexMDI"), [&](HWND dlg) {
               checked = true;
+              font = hAboutFont;
               RECT d, o;
               GetWindowRect(dlg, &d);
               GetWindowRect(owner, &o);
@@ -99,7 +101,10 @@ TEST(AboutDialog, ShowsTheVersionValuesItsLabelsNameInTheSmallFont) {
     EXPECT_TRUE(ran);
     EXPECT_TRUE(checked);
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(hAboutFont, nullptr); // deleted with the dialog
+    EXPECT_EQ(hAboutFont, nullptr);
+    // The labels' font object is deleted with the dialog, not only forgotten.
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(GetObjectType(font), 0u);
     DestroyWindow(owner);
 }
 
