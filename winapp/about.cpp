@@ -76,10 +76,13 @@ INT_PTR CALLBACK AboutDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM) {
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
             EndDialog(hDlg, 1);
-            DeleteObject(hAboutFont);
-            hAboutFont = nullptr;
             return TRUE;
         }
+        return FALSE;
+    case WM_DESTROY:
+        // However the dialog ends (a quit message ends its loop too), its font goes with it.
+        DeleteObject(hAboutFont);
+        hAboutFont = nullptr;
         return FALSE;
     default: return FALSE;
     }

@@ -118,6 +118,20 @@ TEST_F(LorvexMain, AboutDialogEndsWithOneByOkEscapeAndCloseBox) {
     }
 }
 
+TEST_F(LorvexMain, AboutDialogEndedByAQuitMessageDeletesItsFontToo) {
+    HFONT font = nullptr;
+    bool ran = RunModal([&] { DialogBoxParamA(hInst, "AboutDlg", hwndMain, AboutDlgProc, 0); },
+                        {{DialogTitled("About Lorvex"), [&font](HWND) {
+                              font = hAboutFont;
+                              PostQuitMessage(7);
+                          }}});
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(DrainQueue(), 7);
+    EXPECT_EQ(hAboutFont, nullptr);
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(GetObjectType(font), 0u);
+}
+
 } // namespace
 
 namespace {
