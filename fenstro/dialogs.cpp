@@ -9,7 +9,8 @@
 struct DlgState {
     std::vector<unsigned char> templ; // the template as the resource holds it
     DlgTemplateInfo info;
-    HWND hwnd = nullptr; // while shown
+    HWND hwnd = nullptr;       // while shown
+    std::vector<HWND> windows; // while shown: the window of each control of info
 };
 
 namespace {
@@ -24,9 +25,32 @@ std::string LiveText(HWND item) {
     return s;
 }
 
+// The shown window of a control; NULL for a control that shares its id with another.
+HWND ControlWindow(const DlgState& state, const DlgControl& c) {
+    std::size_t i = static_cast<std::size_t>(&c - state.info.controls.data());
+    return c.shared || i >= state.windows.size() ? nullptr : state.windows[i];
+}
+
+// Finds the window of each control. The dialog manager makes them in template order, which
+// stays their order among the dialog's children; by id alone a plain template's 65535
+// could not be told from the -1 of its labels, which the system reads alike.
+void FindControlWindows(DlgState& state) {
+    state.windows.assign(state.info.controls.size(), nullptr);
+    HWND next = GetWindow(state.hwnd, GW_CHILD);
+    for (std::size_t i = 0; i < state.windows.size(); ++i) {
+        const std::int32_t id = state.info.controls[i].id;
+        if (next && static_cast<WORD>(GetDlgCtrlID(next)) == static_cast<WORD>(id)) {
+            state.windows[i] = next;
+            next = GetWindow(next, GW_HWNDNEXT);
+        } else {
+            state.windows[i] = GetDlgItem(state.hwnd, id);
+        }
+    }
+}
+
 // Takes a shown control's value into the record.
-void Pull(HWND dlg, DlgControl& c) {
-    HWND item = c.shared ? nullptr : GetDlgItem(dlg, c.id);
+void Pull(const DlgState& state, DlgControl& c) {
+    HWND item = ControlWindow(state, c);
     if (!item)
         return;
     switch (c.kind) {
@@ -54,8 +78,8 @@ void Pull(HWND dlg, DlgControl& c) {
 }
 
 // Shows the record's value in a shown control.
-void Push(HWND dlg, const DlgControl& c) {
-    HWND item = c.shared ? nullptr : GetDlgItem(dlg, c.id);
+void Push(const DlgState& state, const DlgControl& c) {
+    HWND item = ControlWindow(state, c);
     if (!item)
         return;
     switch (c.kind) {
@@ -101,7 +125,7 @@ std::vector<DlgControl>* ForRead(DialogRecord& record, std::int32_t control) {
     std::vector<DlgControl>* cs = Controls(record);
     if (cs && record.state->hwnd)
         if (DlgControl* c = FindControl(*cs, control))
-            Pull(record.state->hwnd, *c);
+            Pull(*record.state, *c);
     return cs;
 }
 
@@ -117,9 +141,9 @@ void AfterChange(DialogRecord& record, std::int32_t control) {
     if (c->kind == DlgKind::RadioButton) {
         for (const DlgControl& other : cs)
             if (other.kind == DlgKind::RadioButton && other.group == c->group)
-                Push(dlg, other);
+                Push(*record.state, other);
     } else {
-        Push(dlg, *c);
+        Push(*record.state, *c);
     }
 }
 
@@ -129,7 +153,7 @@ DialogRecord* RecordOf(HWND dlg) {
 
 void PullAll(DialogRecord& record) {
     for (DlgControl& c : record.state->info.controls)
-        Pull(record.state->hwnd, c);
+        Pull(*record.state, c);
 }
 
 // A push button (or Esc and the close box as id 2): its callback runs, or it ends the dialog.
@@ -137,7 +161,7 @@ void Clicked(HWND dlg, DialogRecord& record, std::int32_t id) {
     DlgControl* c = FindControl(record.state->info.controls, id);
     if (!c || c->kind != DlgKind::PushButton)
         return;
-    if (!IsWindowEnabled(GetDlgItem(dlg, id)))
+    if (!IsWindowEnabled(ControlWindow(*record.state, *c)))
         return;
     if (c->callback) {
         std::int32_t control = id, reason = DLG_REASON_CLICKED;
@@ -148,22 +172,32 @@ void Clicked(HWND dlg, DialogRecord& record, std::int32_t id) {
     EndDialog(dlg, id);
 }
 
+// The record's push button that a WM_COMMAND names: its 16 bits are all a command carries of
+// an id, so 65535 comes as 0xFFFF like the -1 of the labels. Otherwise the id as it came.
+std::int32_t CommandControl(const DialogRecord& record, WORD command) {
+    for (const DlgControl& c : record.state->info.controls)
+        if (c.kind == DlgKind::PushButton && static_cast<WORD>(c.id) == command)
+            return c.id;
+    return command == 0xFFFF ? -1 : command;
+}
+
 INT_PTR CALLBACK LibraryDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_INITDIALOG: {
         SetWindowLongPtrA(dlg, DWLP_USER, lParam);
         DialogRecord& record = *reinterpret_cast<DialogRecord*>(lParam);
         record.state->hwnd = dlg;
+        FindControlWindows(*record.state);
         openDialogs.push_back(dlg);
         for (const DlgControl& c : record.state->info.controls)
-            Push(dlg, c);
+            Push(*record.state, c);
         return TRUE;
     }
     case WM_COMMAND: {
         DialogRecord* record = RecordOf(dlg);
         if (!record || !record->state)
             return FALSE;
-        std::int32_t id = LOWORD(wParam) == 0xFFFF ? -1 : LOWORD(wParam);
+        std::int32_t id = CommandControl(*record, LOWORD(wParam));
         // Enter, Esc and the close box come without a control's window as well.
         if (HIWORD(wParam) == BN_CLICKED || lParam == 0) {
             Clicked(dlg, *record, id);
@@ -176,8 +210,10 @@ INT_PTR CALLBACK LibraryDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam
             if (openDialogs[i] == dlg)
                 openDialogs.erase(openDialogs.begin() + static_cast<std::ptrdiff_t>(i));
         if (DialogRecord* record = RecordOf(dlg))
-            if (record->state)
+            if (record->state) {
                 record->state->hwnd = nullptr;
+                record->state->windows.clear();
+            }
         return FALSE;
     }
     return FALSE;
@@ -293,7 +329,7 @@ bool DlgSetCallback(DialogRecord& record, std::int32_t control, DlgCallback rout
 std::int32_t DLGMODAL(DialogRecord& record) {
     if (!record.state || record.state->hwnd)
         return -1;
-    HWND owner = !openDialogs.empty() ? openDialogs.back() : fenFrame;
+    HWND owner = !openDialogs.empty() ? openDialogs.back() : fenFrame.load();
     if (owner && !IsWindow(owner))
         owner = nullptr;
     INT_PTR r = DialogBoxIndirectParamA(

@@ -167,6 +167,7 @@ bool ParseDialogTemplate(const unsigned char* data, std::size_t size, DlgTemplat
             std::uint16_t id = r.Word(); // 0xFFFF is the usual -1 of labels
             c.id = id == 0xFFFF ? -1 : id;
         }
+        bool idAllOnes = c.id == -1;
         std::uint16_t classOrdinal = 0;
         c.className = NameOrOrdinal(r, &classOrdinal);
         c.text = NameOrOrdinal(r);      // an ordinal (a picture's resource) leaves no text
@@ -178,6 +179,10 @@ bool ParseDialogTemplate(const unsigned char* data, std::size_t size, DlgTemplat
             ++group;
         c.group = group;
         Classify(c, classOrdinal);
+        // A push button ends the dialog with its id, and -1 is no id to end it with: in a
+        // plain template its 0xFFFF is the highest id, 65535.
+        if (!out.extended && idAllOnes && c.kind == DlgKind::PushButton)
+            c.id = 0xFFFF;
         out.controls.push_back(c);
     }
     if (!r.ok)

@@ -47,7 +47,8 @@ bool TryOpenUnit(std::int32_t unit, const char* file, const char* title, const c
 // ' '). An open line that holds nothing yet serves as the new line. With lineOpen no line
 // end follows. A unit that is not open is connected on its first write to a text window of
 // its own: "Output" at the bottom of the MDI client for DEFAULT_OUTPUT_UNIT, "Unit n"
-// otherwise. Each call completes before another write to the unit starts.
+// otherwise. Each call completes before another write to the unit starts. A text window that
+// the user closed (which only makes it an icon) is restored when lines are written to it.
 void WriteRecord(std::int32_t unit, const char* record, std::size_t length, bool lineOpen = false);
 void WriteRecord(std::int32_t unit, const std::string& record, bool lineOpen = false);
 void WriteRecord(std::int32_t unit, const char* record, bool lineOpen = false); // NUL-terminated
@@ -58,7 +59,8 @@ void WriteDefaultOutput(const std::string& text);
 std::size_t UnitLineCount(std::int32_t unit);
 std::string UnitLine(std::int32_t unit, std::size_t n);
 
-// The text window of a unit; NULL when the unit has none.
+// The text window of a unit; NULL when the unit has none. For FRAME_WINDOW_UNIT the frame,
+// NULL before it exists and once it has been destroyed.
 HWND GetWindowHandle(std::int32_t unit);
 
 // Shows text followed by a line end in the default output window and waits until the user
@@ -120,7 +122,10 @@ constexpr const char* FENSTRO_HELP_FILE = "Fenstro.hlp";
 // ---- The process ---------------------------------------------------------------------------
 
 // The whole start-up and message loop; returns the exit code. fenstro_main's WinMain calls
-// it and then ends the process, also while the program thread still runs.
+// it and then ends the process, also while the program thread still runs. Closing the frame
+// ends the loop; a close request that comes while a menu routine runs (its dialog, box or
+// pause is open) or while a modal dialog or box disables the frame is refused, and the
+// program goes on.
 int FenstroMain(HINSTANCE instance, int showCommand);
 
 // The pieces of FenstroMain, for tests that drive them with their own loop.

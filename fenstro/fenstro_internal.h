@@ -11,14 +11,23 @@
 #include "fenstro.h"
 #include "fenstrocore.h"
 
-extern HINSTANCE fenInstance;
-extern HWND fenFrame;  // NULL before the frame exists
-extern HWND fenClient; // its MDI client
-extern HWND fenStatus; // its status bar
-extern HMENU fenMenuBar;
-extern MenuPlan fenMenuPlan;
-extern DWORD fenInterfaceThread;
-extern std::string fenProgramName; // the program file's name without extension
+// Two threads meet here: the interface thread owns every window, the menus and the dialogs;
+// the program thread runs MainProgram and calls the unit operations and whatever reaches the
+// interface through RunOnInterfaceThread. The rule for data: a field that both threads touch
+// is atomic, or it is read and written only under the lock that guards its writes (a unit's
+// lock for its line store, the unit table's lock for the table). Everything else belongs to
+// the interface thread, and the program thread reaches it only through RunOnInterfaceThread.
+// Start-up values (fenInstance, fenProgramName) are set before the program thread starts and
+// not changed while it runs. Each field below says which kind it is.
+
+extern HINSTANCE fenInstance;                 // start-up value
+extern std::atomic<HWND> fenFrame;            // both threads; NULL before and after the frame
+extern HWND fenClient;                        // its MDI client (interface thread)
+extern HWND fenStatus;                        // its status bar (interface thread)
+extern HMENU fenMenuBar;                      // interface thread
+extern MenuPlan fenMenuPlan;                  // interface thread
+extern std::atomic<DWORD> fenInterfaceThread; // both threads
+extern std::string fenProgramName; // the program file's name without extension (start-up value)
 // The help engine that MenuCmdHelpContents calls (WinHelpA; tests put their own).
 extern BOOL(WINAPI* fenHelpEngine)(HWND, LPCSTR, UINT, ULONG_PTR);
 
@@ -40,20 +49,21 @@ constexpr const char* STATUS_PAUSED = "Paused: enter an empty line to continue";
 constexpr const char* STATUS_FINISHED = "Program finished";
 
 bool OnInterfaceThread();
-// Runs fn on the interface thread (at once when called there or before the frame exists)
-// and waits for it. Never call it while holding a unit's lock.
+// Runs fn on the interface thread and waits for it: at once when called there, through the
+// frame from another thread. From another thread when there is no frame (it has closed and
+// the process is ending) fn does not run. Never call it while holding a unit's lock.
 void RunOnInterfaceThread(const std::function<void()>& fn);
 void SetStatusText(const char* text);
 
 // ---- Units (units.cpp) ----
 struct Unit {
-    std::int32_t number = 0;
-    CRITICAL_SECTION lock; // held for one write, and while a window copies lines out
-    LineStore store;
-    std::string title;
-    HWND hwnd = nullptr;                 // its text window (interface thread)
-    std::atomic<bool> wantWindow{false}; // gets a window when the frame exists
-    std::atomic<bool> linesPosted{false};
+    std::int32_t number = 0;         // set before the unit is in the table, then never changed
+    CRITICAL_SECTION lock;           // held for one write, and while a window copies lines out
+    LineStore store;                 // only under lock
+    std::string title;               // interface thread (set at connection under the table's lock)
+    std::atomic<HWND> hwnd{nullptr}; // its text window; written on the interface thread
+    std::atomic<bool> wantWindow{false};  // gets a window when the frame exists
+    std::atomic<bool> linesPosted{false}; // a WM_FENSTRO_LINES waits in the window's queue
     std::string input; // what the user types while a pause waits (interface thread)
 };
 // The unit, or NULL when it is not connected.
@@ -76,4 +86,6 @@ HWND CreateTextWindow(Unit* unit, const RECT* place);
 // ---- Menus (menus.cpp) ----
 // Runs the routine of a menu command; false when command is none of the bar's.
 bool RunMenuCommand(unsigned command);
+// Whether a menu routine runs now (its dialog, box or pause waits in a loop of its own).
+bool MenuRoutineRunning();
 void ResetMenus();

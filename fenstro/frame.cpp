@@ -7,10 +7,10 @@
 #include "msgloop.h"
 
 HINSTANCE fenInstance = nullptr;
-HWND fenFrame = nullptr;
+std::atomic<HWND> fenFrame{nullptr};
 HWND fenClient = nullptr;
 HWND fenStatus = nullptr;
-DWORD fenInterfaceThread = 0;
+std::atomic<DWORD> fenInterfaceThread{0};
 std::string fenProgramName;
 
 namespace {
@@ -86,11 +86,18 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_FENSTRO_WINDOW: EnsureWindow(reinterpret_cast<Unit*>(lParam)); return 0;
     case WM_FENSTRO_FINISHED: SetStatusText(STATUS_FINISHED); return 0;
     case WM_CLOSE:
-        // A menu routine's dialog is still open over the frame.
-        if (CloseMustWait(hwnd))
+        // A menu routine's dialog, box or pause is still open: destroying the frame under it
+        // would pull the windows away from a routine that goes on. A box without owner
+        // leaves the frame enabled, so the running routine counts as well.
+        if (CloseMustWait(hwnd) || MenuRoutineRunning())
             return 0;
         break;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_DESTROY:
+        // The program thread may still run: from now on it finds no frame to reach.
+        fenFrame = nullptr;
+        fenClient = fenStatus = nullptr;
+        PostQuitMessage(0);
+        return 0;
     }
     return DefFrameProcA(hwnd, fenClient, msg, wParam, lParam);
 }
@@ -116,8 +123,8 @@ bool ProfileWantsMaximized() {
 
 DWORD WINAPI ProgramThread(LPVOID) {
     MainProgram();
-    if (fenFrame)
-        PostMessageA(fenFrame, WM_FENSTRO_FINISHED, 0, 0);
+    if (HWND frame = fenFrame)
+        PostMessageA(frame, WM_FENSTRO_FINISHED, 0, 0);
     return 0;
 }
 
@@ -128,10 +135,10 @@ bool OnInterfaceThread() {
 }
 
 void RunOnInterfaceThread(const std::function<void()>& fn) {
-    if (OnInterfaceThread() || fenFrame == nullptr)
+    if (OnInterfaceThread())
         fn();
-    else
-        SendMessageA(fenFrame, WM_FENSTRO_CALL, 0, reinterpret_cast<LPARAM>(&fn));
+    else if (HWND frame = fenFrame)
+        SendMessageA(frame, WM_FENSTRO_CALL, 0, reinterpret_cast<LPARAM>(&fn));
 }
 
 void SetStatusText(const char* text) {
@@ -156,11 +163,12 @@ bool SetWindowGeometry(std::int32_t unit, const WindowGeometry& geometry) {
             return;
         }
         Unit* u = FindUnit(unit);
-        if (u && u->hwnd) {
-            if (IsZoomed(u->hwnd) || IsIconic(u->hwnd))
-                SendMessageA(fenClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(u->hwnd), 0);
-            done = MoveWindow(u->hwnd, geometry.x, geometry.y, geometry.width, geometry.height,
-                              TRUE) != FALSE;
+        HWND w = u ? u->hwnd.load() : nullptr;
+        if (w) {
+            if (IsZoomed(w) || IsIconic(w))
+                SendMessageA(fenClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(w), 0);
+            done = MoveWindow(w, geometry.x, geometry.y, geometry.width, geometry.height, TRUE) !=
+                   FALSE;
         }
     });
     return done;
@@ -172,6 +180,12 @@ bool FenstroStart(HINSTANCE instance, int showCommand) {
     fenProgramName = ProgramFileName();
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
+    // The classes first: a pause in INITIALSETTINGS already shows a text window.
+    if (!RegisterFrameClass(instance) || !RegisterTextWindowClass(instance)) {
+        MessageBoxA(nullptr, "Start-up error: the window classes cannot be registered.",
+                    fenProgramName.c_str(), MB_OK | MB_ICONSTOP);
+        return false;
+    }
     if (!fenMenuBar)
         fenMenuBar = CreateMenu();
     if (!INITIALSETTINGS())
@@ -179,11 +193,6 @@ bool FenstroStart(HINSTANCE instance, int showCommand) {
                     "Start-up error: INITIALSETTINGS failed.\n"
                     "The program goes on with the menu items added so far.",
                     fenProgramName.c_str(), MB_OK | MB_ICONEXCLAMATION);
-    if (!RegisterFrameClass(instance) || !RegisterTextWindowClass(instance)) {
-        MessageBoxA(nullptr, "Start-up error: the window classes cannot be registered.",
-                    fenProgramName.c_str(), MB_OK | MB_ICONSTOP);
-        return false;
-    }
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT, w = CW_USEDEFAULT, h = CW_USEDEFAULT;
     if (frameGeometrySet) {
         x = frameGeometry.x;
@@ -237,8 +246,9 @@ HWND FenstroStatusBar() {
 }
 
 void FenstroReset() {
-    if (fenFrame && IsWindow(fenFrame))
-        DestroyWindow(fenFrame);
+    HWND frame = fenFrame;
+    if (frame && IsWindow(frame))
+        DestroyWindow(frame);
     ResetUnits();
     ResetMenus();
     fenFrame = fenClient = fenStatus = nullptr;

@@ -109,8 +109,13 @@ bool RunMenuCommand(unsigned command) {
     return true;
 }
 
+bool MenuRoutineRunning() {
+    return routineRunning;
+}
+
 void ResetMenus() {
-    if (fenMenuBar && !(fenFrame && IsWindow(fenFrame) && GetMenu(fenFrame) == fenMenuBar))
+    HWND frame = fenFrame;
+    if (fenMenuBar && !(frame && IsWindow(frame) && GetMenu(frame) == fenMenuBar))
         DestroyMenu(fenMenuBar);
     fenMenuBar = nullptr;
     fenMenuPlan = MenuPlan{{}, FIRST_MENU_COMMAND};

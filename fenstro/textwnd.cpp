@@ -206,8 +206,11 @@ void OnChar(HWND hwnd, TextView* v, WPARAM ch) {
             AnswerPause();
         } else {
             // The typed line stays: after an open prompt on its line, else on a line of its own.
-            std::string record = (u->store.open ? "+" : " ") + u->input;
+            // The program thread may write meanwhile, so the line is looked at under the lock.
+            std::string record = " " + u->input;
             EnterCriticalSection(&u->lock);
+            if (u->store.open)
+                record[0] = '+';
             AppendRecord(u->store, record.data(), record.size(), false);
             LeaveCriticalSection(&u->lock);
             u->input.clear();
@@ -316,6 +319,10 @@ LRESULT CALLBACK TextWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         v->lineHeight = std::max(1L, tm.tmHeight + tm.tmExternalLeading);
         v->charWidth = std::max(1L, tm.tmAveCharWidth);
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(v));
+        // Known to the writers before the lines are counted: a record written from now on is
+        // either counted here or announced to this window.
+        v->unit->linesPosted = false;
+        v->unit->hwnd = hwnd;
         Recount(hwnd, v);
         UpdateBars(hwnd, v);
         break;
@@ -323,6 +330,13 @@ LRESULT CALLBACK TextWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     case WM_FENSTRO_LINES:
         if (v) {
             v->unit->linesPosted = false;
+            // Closing a text window only makes it an icon: new lines bring it back.
+            if (IsIconic(hwnd)) {
+                if (IsMdiChild(hwnd))
+                    SendMessageA(GetParent(hwnd), WM_MDIRESTORE, reinterpret_cast<WPARAM>(hwnd), 0);
+                else
+                    ShowWindow(hwnd, SW_RESTORE);
+            }
             Refresh(hwnd, v);
             PlaceCaret(hwnd, v);
         }
@@ -371,9 +385,11 @@ LRESULT CALLBACK TextWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         }
         break;
     case WM_KILLFOCUS: DestroyCaret(); break;
+    case WM_GETFONT: return v ? reinterpret_cast<LRESULT>(v->font) : 0;
     case WM_LBUTTONDOWN: SetFocus(hwnd); break;
     case WM_CLOSE:
-        // A unit's window stays connected for the whole process: it is only made small.
+        // A unit's window stays connected for the whole process: it is only made an icon,
+        // and new lines bring it back.
         // The window of a pause before the frame exists: closing it goes on like Enter.
         if (!IsMdiChild(hwnd)) {
             if (v && TakesInput(v))

@@ -11,7 +11,8 @@
 
 namespace {
 
-// Guards the map, not the units: a unit lives until the framework is reset.
+// Guards the map, not the units: a unit lives until the framework is reset. A unit's number
+// and first title are set before it enters the map.
 struct UnitTable {
     CRITICAL_SECTION lock;
     std::map<std::int32_t, Unit*> units;
@@ -68,15 +69,16 @@ void EnsureWindow(Unit* u) {
         return;
     RECT place;
     bool placed = u->number == DEFAULT_OUTPUT_UNIT && DefaultOutputPlace(place);
-    u->hwnd = CreateTextWindow(u, placed ? &place : nullptr);
+    HWND w = CreateTextWindow(u, placed ? &place : nullptr);
+    u->hwnd = w;
     // The other windows open at the client's default place, kept above the default output's
     // third so that it does not cover their last lines.
     RECT below, r;
-    if (u->hwnd && !placed && DefaultOutputPlace(below)) {
-        GetWindowRect(u->hwnd, &r);
+    if (w && !placed && DefaultOutputPlace(below)) {
+        GetWindowRect(w, &r);
         MapWindowPoints(nullptr, fenClient, reinterpret_cast<POINT*>(&r), 2);
         if (r.bottom > below.top && below.top - r.top >= 100)
-            MoveWindow(u->hwnd, r.left, r.top, r.right - r.left, below.top - r.top, TRUE);
+            MoveWindow(w, r.left, r.top, r.right - r.left, below.top - r.top, TRUE);
     }
 }
 
@@ -102,8 +104,8 @@ Unit* UnitForWrite(std::int32_t number) {
         return u;
     if (OnInterfaceThread())
         EnsureWindow(u);
-    else if (!u->wantWindow.exchange(true) && fenFrame)
-        PostMessageA(fenFrame, WM_FENSTRO_WINDOW, 0, reinterpret_cast<LPARAM>(u));
+    else if (HWND frame = fenFrame; !u->wantWindow.exchange(true) && frame)
+        PostMessageA(frame, WM_FENSTRO_WINDOW, 0, reinterpret_cast<LPARAM>(u));
     return u;
 }
 
@@ -140,14 +142,17 @@ bool TryOpenUnit(std::int32_t unit, const char* file, const char* title, const c
         return false;
     std::string caption = title ? title : "";
     Unit* u = ConnectUnit(unit, caption);
-    RunOnInterfaceThread([u, &caption] {
+    // Without a frame to show it (not yet, or no longer) the unit is connected all the same.
+    bool shown = true;
+    RunOnInterfaceThread([u, &caption, &shown] {
         u->title = caption;
-        if (u->hwnd)
-            SetWindowTextA(u->hwnd, caption.c_str());
+        if (HWND w = u->hwnd)
+            SetWindowTextA(w, caption.c_str());
         else
             EnsureWindow(u);
+        shown = fenClient == nullptr || u->hwnd != nullptr;
     });
-    return fenClient == nullptr || u->hwnd != nullptr;
+    return shown;
 }
 
 void OpenUnit(std::int32_t unit, const char* file, const char* title, const char* status) {
@@ -203,7 +208,7 @@ HWND GetWindowHandle(std::int32_t unit) {
     if (unit == FRAME_WINDOW_UNIT)
         return fenFrame;
     Unit* u = FindUnit(unit);
-    return u ? u->hwnd : nullptr;
+    return u ? u->hwnd.load() : nullptr;
 }
 
 bool PauseWaiting() {
@@ -230,13 +235,13 @@ void PauseProgram(const char* text) {
         } else {
             EnsureWindow(u);
         }
-        if (u->hwnd) {
-            if (fenClient && (GetWindowLongA(u->hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD))
-                SendMessageA(fenClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(u->hwnd), 0);
+        if (HWND w = u->hwnd) {
+            if (fenClient && (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_MDICHILD))
+                SendMessageA(fenClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(w), 0);
             else
-                SetForegroundWindow(u->hwnd);
-            SetFocus(u->hwnd);
-            InvalidateRect(u->hwnd, nullptr, FALSE);
+                SetForegroundWindow(w);
+            SetFocus(w);
+            InvalidateRect(w, nullptr, FALSE);
         }
         char old[128] = "";
         if (fenStatus)
@@ -271,8 +276,8 @@ void PauseProgram(const char* text) {
         if (ownWindow) {
             DestroyWindow(u->hwnd);
             u->hwnd = nullptr;
-        } else if (u->hwnd) {
-            InvalidateRect(u->hwnd, nullptr, FALSE);
+        } else if (HWND w = u->hwnd) {
+            InvalidateRect(w, nullptr, FALSE);
         }
     });
 }
@@ -286,8 +291,8 @@ void ResetUnits() {
     UnitTable& t = Table();
     EnterCriticalSection(&t.lock);
     for (auto& [number, u] : t.units) {
-        if (u->hwnd && IsWindow(u->hwnd))
-            DestroyWindow(u->hwnd);
+        if (HWND w = u->hwnd; w && IsWindow(w))
+            DestroyWindow(w);
         DeleteCriticalSection(&u->lock);
         delete u;
     }

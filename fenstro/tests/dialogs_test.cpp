@@ -66,6 +66,21 @@ void FillFormel() {
     ASSERT_TRUE(DlgSetText(formel, IDC_T_N, std::string("4                   ")));
 }
 
+// A push button's routine that only notes how it was called.
+void NoteCallback(DialogRecord&, std::int32_t& control, std::int32_t& reason) {
+    ++seen.clicks;
+    seen.control = control;
+    seen.reason = reason;
+}
+
+// The control of a shown dialog with that text.
+HWND ControlTitled(HWND dlg, const std::string& text) {
+    for (HWND c = GetWindow(dlg, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (WindowText(c) == text)
+            return c;
+    return nullptr;
+}
+
 bool Checked(HWND dlg, int id) {
     return SendDlgItemMessageA(dlg, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -325,4 +340,54 @@ TEST_F(Dialogs, DialogThatCannotBeCreatedGivesMinusOne) {
     EXPECT_EQ(DLGMODAL(formel), -1);
     EXPECT_EQ(DlgWindow(formel), nullptr);
     EXPECT_TRUE(DlgRelease(formel));
+}
+
+namespace {
+
+// Shows the dialog templ, clicks the push button id and ends the dialog with Cancel when the
+// click did not.
+void ClickPushButton(std::int32_t templ, std::int32_t id, bool callback) {
+    seen = Seen();
+    ASSERT_TRUE(DLGInit(templ, about));
+    if (callback) {
+        ASSERT_TRUE(DlgSetCallback(about, id, NoteCallback));
+    }
+    std::int32_t result = 0;
+    std::vector<ModalStep> steps = {{DialogTitled("Hohe Nummern"), [&](HWND dlg) {
+                                         HWND button = ControlTitled(dlg, std::to_string(id));
+                                         ASSERT_NE(button, nullptr);
+                                         SendMessageA(button, BM_CLICK, 0, 0); // a user's click
+                                     }}};
+    if (callback)
+        steps.push_back({[&]() -> HWND { return seen.clicks > 0 ? DlgWindow(about) : nullptr; },
+                         [&](HWND dlg) {
+                             EXPECT_TRUE(IsWindowVisible(dlg)); // the callback kept it open
+                             PressButton(dlg, IDCANCEL);
+                         }});
+    EXPECT_TRUE(RunModal([&] { result = DLGMODAL(about); }, steps));
+    if (callback) {
+        EXPECT_EQ(seen.clicks, 1);
+        EXPECT_EQ(seen.control, id);
+        EXPECT_EQ(seen.reason, DLG_REASON_CLICKED);
+        EXPECT_EQ(result, IDCANCEL);
+    } else {
+        EXPECT_EQ(seen.clicks, 0);
+        EXPECT_EQ(result, id);
+    }
+    DlgRelease(about);
+}
+
+} // namespace
+
+TEST_F(Dialogs, PushButtonsWithIdsAbove32767) {
+    // As a program may number them, up to 65535: a plain template writes that as the -1 of its
+    // labels, and a click reports it as 0xFFFF.
+    for (std::int32_t templ : {IDD_TEST_HIGH_IDS, IDD_TEST_HIGH_IDS_EX})
+        for (std::int32_t id : {32768, 40000, 65535})
+            for (bool callback : {true, false}) {
+                SCOPED_TRACE((templ == IDD_TEST_HIGH_IDS ? "plain template, button "
+                                                         : "extended template, button ") +
+                             std::to_string(id) + (callback ? " with callback" : " without"));
+                ClickPushButton(templ, id, callback);
+            }
 }

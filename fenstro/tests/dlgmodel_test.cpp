@@ -170,6 +170,26 @@ TEST(DialogTemplate, ReadsPlainAndExtendedForms) {
     }
 }
 
+TEST(DialogTemplate, PushButtonAt0xFFFFIsTheHighestIdNotMinusOne) {
+    // The labels beside it keep -1 in both forms; the button ends a dialog with its id.
+    for (bool extended : {false, true}) {
+        SCOPED_TRACE(extended ? "extended" : "plain");
+        TemplateWriter t{{}, extended};
+        t.Header(0x80C80040, 3, "Hoch");
+        t.Item(-1, WS_CHILD_VISIBLE, 0x82, nullptr, W("a"));
+        t.Item(0xFFFF, WS_CHILD_VISIBLE, 0x80, nullptr, W("65535"));
+        t.Item(-1, WS_CHILD_VISIBLE, 0x82, nullptr, W("b"));
+        DlgTemplateInfo info;
+        ASSERT_TRUE(ParseDialogTemplate(t.bytes.data(), t.bytes.size(), info));
+        ASSERT_EQ(info.controls.size(), 3u);
+        EXPECT_EQ(info.controls[1].id, 65535);
+        EXPECT_EQ(info.controls[1].kind, DlgKind::PushButton);
+        EXPECT_FALSE(info.controls[1].shared);
+        EXPECT_EQ(info.controls[0].id, -1);
+        EXPECT_TRUE(info.controls[0].shared);
+    }
+}
+
 TEST(DialogTemplate, CutTemplateFails) {
     std::vector<unsigned char> b = FormulaLikeTemplate(false);
     DlgTemplateInfo info;

@@ -3,8 +3,14 @@
 
 #include "fenstro_internal.h"
 
+#include <commdlg.h>
+
 #include <atomic>
 #include <vector>
+
+#include "filedlg.h"
+#include "runerror_box.h"
+#include "testids.h"
 
 namespace {
 
@@ -237,6 +243,31 @@ TEST_F(Frame, FailingHookIsReportedAndTheItemsSoFarStay) {
     }
 }
 
+TEST(FenstroProgram, PauseOfAFailingHookShowsInAFreshProcess) {
+    // Nothing of the framework has run before in the process: the pause of the hook still
+    // shows its window, the start-up error follows, and the frame opens.
+    SetEnvironmentVariableA("FENSTRO_TESTPROG_FAIL_INIT", "1");
+    StartedProgram p = StartProgramUnderTest(FENSTRO_TESTPROG, "FenstroText");
+    SetEnvironmentVariableA("FENSTRO_TESTPROG_FAIL_INIT", nullptr);
+    struct EndOnFailure {
+        StartedProgram& p;
+        ~EndOnFailure() { WaitForExit(p, 0); } // a program still there is ended
+    } ender{p};
+    ASSERT_NE(p.hwnd, nullptr);
+    EXPECT_EQ(WindowText(p.hwnd), "fenstro_testprog - Paused: enter an empty line to continue");
+    PostMessageA(p.hwnd, WM_CHAR, '\r', 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(PumpUntil(
+        [&] { return (box = FindProcessWindow(p.pi.dwProcessId, "#32770", "fenstro_testprog")); }));
+    EXPECT_NE(MessageBoxText(box).find("INITIALSETTINGS"), std::string::npos);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    HWND frame = nullptr;
+    ASSERT_TRUE(
+        PumpUntil([&] { return (frame = FindProcessWindow(p.pi.dwProcessId, "FenstroFrame")); }));
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForExit(p), 0);
+}
+
 TEST_F(Frame, PlacedWhereTheHookAsked) {
     // The 80 % frame of a 1024 x 768 screen.
     initHook = [] {
@@ -323,4 +354,137 @@ TEST_F(Frame, HelpOpensTheFrameworksFileAndExitClosesTheFrame) {
     HWND frame = FenstroFrame();
     Choose(0, 3); // E&nde
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(frame); }));
+}
+
+namespace {
+
+// What a menu routine shows while a close request comes, and how the user ends it.
+struct WaitingCase {
+    const char* name;
+    std::function<void()> show; // runs inside the routine; returns when the user has ended it
+    std::function<HWND()> find; // the window shown
+    std::function<void(HWND)> end;
+    const char* shot;           // screenshot name, or NULL
+    bool programThread = false; // shown by MainProgram instead of a menu routine
+};
+
+DialogRecord waitingAbout;
+OPENFILENAMEA waitingOfn;
+char waitingName[64];
+char waitingPath[MAX_PATH];
+const WaitingCase* waitingCase = nullptr;
+
+std::atomic<bool> waitingRoutineEnded{false};
+
+void WaitingRoutine(std::int32_t&) {
+    waitingCase->show();
+    waitingRoutineEnded = true;
+}
+
+HWND PauseWindow() {
+    return StatusText() == "Paused: enter an empty line to continue"
+               ? GetWindowHandle(DEFAULT_OUTPUT_UNIT)
+               : nullptr;
+}
+
+} // namespace
+
+TEST_F(Frame, CloseRequestWaitsWhileADialogOrBoxIsOpen) {
+    // A taskbar or the session's end can close the frame while a dialog of a menu routine is
+    // open, although the mouse cannot reach the frame. The program stays, the dialog too;
+    // once the user has ended it, a close request closes the frame.
+    const WaitingCase cases[] = {
+        {"dialog of the library",
+         [] {
+             ASSERT_TRUE(DLGInit(IDD_TEST_ABOUT, waitingAbout));
+             EXPECT_EQ(DLGMODAL(waitingAbout), IDOK);
+             DlgRelease(waitingAbout);
+         },
+         DialogTitled("About Test"), [](HWND dlg) { PressButton(dlg, IDOK); },
+         "fenstro_close_waits_dialog"},
+        {"box owned by the frame",
+         [] { MessageBoxA(FenstroFrame(), "Wirklich?", "Frage", MB_OKCANCEL); },
+         DialogTitled("Frage"), [](HWND box) { PressButton(box, IDOK); }, nullptr},
+        {"box owned by a text window",
+         [] { MessageBoxA(GetWindowHandle(77), "Wirklich?", "Frage", MB_OKCANCEL); },
+         DialogTitled("Frage"), [](HWND box) { PressButton(box, IDOK); }, nullptr},
+        {"run-time error box (task-modal, no owner)",
+         [] { ShowRunTimeError(IoError::OpenFailure, 5, "C:\\fehlt.dat", "Fehlerbox"); },
+         DialogTitled("Fehlerbox"), [](HWND box) { PressButton(box, IDOK); }, nullptr},
+        {"box without owner, which leaves the frame enabled",
+         [] { MessageBoxA(nullptr, "Ohne Besitzer", "Frei", MB_OK); }, DialogTitled("Frei"),
+         [](HWND box) { PressButton(box, IDOK); }, nullptr},
+        {"save dialog owned by a text window",
+         [] {
+             lstrcpyA(waitingName, "Ergebnis.dat");
+             InitFileDialog(waitingOfn, GetWindowHandle(77), "Sichern",
+                            OFN_LONGNAMES | OFN_OVERWRITEPROMPT, "Daten (*.dat)\0*.dat\0\0", "dat",
+                            waitingName, sizeof waitingName, waitingPath, sizeof waitingPath);
+             EXPECT_FALSE(GetSaveFileNameA(&waitingOfn));
+         },
+         ReadyFileDialog("Sichern"), [](HWND dlg) { PressButton(dlg, IDCANCEL); },
+         "fenstro_close_waits_file_dialog"},
+        {"pause on the interface thread, which leaves the frame enabled",
+         [] { PauseProgram("Weiter mit Enter."); }, PauseWindow,
+         [](HWND out) { PostMessageA(out, WM_CHAR, '\r', 0); }, nullptr},
+        {"box of the main routine owned by the frame",
+         [] { MessageBoxA(GetWindowHandle(FRAME_WINDOW_UNIT), "Weiter?", "Programm", MB_OK); },
+         [] { return FindWindowA("#32770", "Programm"); }, [](HWND box) { PressButton(box, IDOK); },
+         nullptr, true},
+    };
+    for (const WaitingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        waitingCase = &c;
+        waitingRoutineEnded = false;
+        initHook = [] {
+            return AddMenuItem(1, MENU_ENABLED, "&Datei", MenuCmdNone) &&
+                   AddMenuItem(1, MENU_ENABLED, "&Zeigen", WaitingRoutine);
+        };
+        mainHook = [] {
+            OpenUnit(77, "USER", "Rechenergebnisse", "UNKNOWN");
+            WriteRecord(77, " Zeile 1");
+            std::int32_t unchecked = 0;
+            if (waitingCase->programThread)
+                WaitingRoutine(unchecked);
+        };
+        ASSERT_TRUE(Start());
+        HWND frame = FenstroFrame();
+        ASSERT_TRUE(PumpUntil([] { return GetWindowHandle(77) != nullptr; }));
+        UINT command = GetMenuItemID(GetSubMenu(GetMenu(frame), 0), 0);
+
+        bool closeTaken = false;
+        // Posted behind the close request: when it runs, the frame has had the request.
+        const std::function<void()> markClose = [&] { closeTaken = true; };
+        HWND shown = nullptr;
+        bool ran = RunModal(
+            [&] {
+                if (!c.programThread)
+                    PostMessageA(frame, WM_COMMAND, command, 0); // the user chooses the item
+                PumpUntil([] { return waitingRoutineEnded.load(); }, 20000);
+            },
+            {{c.find,
+              [&](HWND w) {
+                  shown = w;
+                  PostMessageA(frame, WM_CLOSE, 0, 0);
+                  PostMessageA(frame, WM_FENSTRO_CALL, 0, reinterpret_cast<LPARAM>(&markClose));
+              }},
+             {[&]() -> HWND { return closeTaken ? shown : nullptr; },
+              [&](HWND w) {
+                  EXPECT_TRUE(IsWindow(frame));
+                  EXPECT_TRUE(IsWindowVisible(w)); // still open, the user can answer it
+                  if (c.shot)
+                      SaveWindowPng(frame, c.shot);
+                  c.end(w);
+              }}},
+            20000);
+        EXPECT_TRUE(ran);
+        EXPECT_TRUE(waitingRoutineEnded);
+        EXPECT_TRUE(WaitForProgram());
+        EXPECT_TRUE(IsWindow(frame));
+        EXPECT_TRUE(IsWindowEnabled(frame));
+        // The routine went on to its end in a living frame; now a close request closes it.
+        PostMessageA(frame, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(frame); }));
+        TearDown();
+    }
 }

@@ -15,3 +15,7 @@
 #define IDC_T_LABEL 1014
 #define IDC_T_OK 1020
 #define IDC_T_INNER 1030
+
+// Push buttons with ids above 32767, in a plain and an extended template.
+#define IDD_TEST_HIGH_IDS 115
+#define IDD_TEST_HIGH_IDS_EX 116

@@ -3,6 +3,7 @@
 #include "testhooks.h"
 
 #include "fenstrocore.h"
+#include "testids.h"
 #include "textio.h"
 
 #include <atomic>
@@ -255,6 +256,170 @@ TEST_F(Units, TextWindowScrollsAndKeepsTheNewestLines) {
     EXPECT_EQ(pos, max + 1 - page); // follows the end again
     UpdateWindow(w);
     SaveWindowPng(w, "fenstro_text_end");
+}
+
+TEST_F(Units, ClosedTextWindowComesBackWithNewLines) {
+    // Closing a text window only makes it an icon. The next line written to it, from either
+    // thread, restores it with the line in view; the default output as well.
+    static std::atomic<std::int32_t> programWrites{0};
+    programWrites = 0;
+    mainHook = [] {
+        OpenUnit(RESULTS, "USER", "Rechenergebnisse", "UNKNOWN");
+        WriteRecord(RESULTS, " ", true);
+        WriteDefaultOutput("Bereit.");
+        while (WaitForSingleObject(goEvent, 10) == WAIT_TIMEOUT)
+            if (std::int32_t unit = programWrites.exchange(0))
+                WriteRecord(unit, " vom Programm");
+    };
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(
+        PumpUntil([] { return GetWindowHandle(RESULTS) && GetWindowHandle(DEFAULT_OUTPUT_UNIT); }));
+    struct Case {
+        std::int32_t unit;
+        bool fromProgram;
+    };
+    const Case cases[] = {{RESULTS, false},
+                          {RESULTS, true},
+                          {DEFAULT_OUTPUT_UNIT, false},
+                          {DEFAULT_OUTPUT_UNIT, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.unit) + (c.fromProgram ? " program thread" : " interface"));
+        HWND w = GetWindowHandle(c.unit);
+        PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); // the close box
+        ASSERT_TRUE(PumpUntil([&] { return IsIconic(w) != FALSE; }));
+        PumpFor(200);
+        EXPECT_TRUE(IsIconic(w));     // nothing new, it stays an icon
+        for (int i = 1; i <= 40; ++i) // more than the window shows at once
+            if (c.fromProgram) {
+                programWrites = c.unit;
+                ASSERT_TRUE(PumpUntil([] { return programWrites.load() == 0; }));
+            } else {
+                WriteRecord(c.unit, " Zeile " + std::to_string(i));
+            }
+        ASSERT_TRUE(PumpUntil([&] { return !IsIconic(w); }));
+        EXPECT_EQ(UnitLine(c.unit, UnitLineCount(c.unit)),
+                  c.fromProgram ? "vom Programm" : "Zeile 40");
+        EXPECT_EQ(GetWindowHandle(c.unit), w);
+        EXPECT_TRUE(IsWindowVisible(w));
+        PumpFor(100);
+        int max = 0, page = 0;
+        int pos = VerticalPosition(w, &max, &page);
+        EXPECT_EQ(max, static_cast<int>(UnitLineCount(c.unit)) - 1);
+        EXPECT_EQ(pos, max + 1 - page); // the newest line in view
+    }
+    UpdateWindow(FenstroFrame());
+    SaveWindowPng(FenstroFrame(), "fenstro_closed_window_back");
+}
+
+TEST_F(Units, RestoredWindowLeavesTheFocusInTheOpenDialog) {
+    // The formula demo keeps its dialog open and writes a table per OK: a closed results
+    // window comes back behind the dialog, which keeps the keyboard.
+    static DialogRecord formel;
+    mainHook = [] { OpenUnit(RESULTS, "USER", "Rechenergebnisse", "UNKNOWN"); };
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(WaitForProgram());
+    HWND w = GetWindowHandle(RESULTS);
+    ASSERT_NE(w, nullptr);
+    PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(PumpUntil([&] { return IsIconic(w) != FALSE; }));
+    ASSERT_TRUE(DLGInit(IDD_TEST_FORMEL, formel));
+    ASSERT_TRUE(DlgSetCallback(formel, IDC_T_OK, [](DialogRecord&, std::int32_t&, std::int32_t&) {
+        for (int i = 1; i <= 100; ++i)
+            WriteRecord(RESULTS, ResultRecord(i));
+    }));
+    HWND focus = nullptr, active = nullptr, edit = nullptr, shown = nullptr;
+    bool ran = RunModal([] { DLGMODAL(formel); },
+                        {{DialogTitled("Formel - Berechnung"),
+                          [&](HWND dlg) {
+                              shown = dlg;
+                              edit = GetDlgItem(dlg, IDC_T_A);
+                              SetFocus(edit);
+                              PressButton(dlg, IDC_T_OK);
+                          }},
+                         {[&]() -> HWND { return IsIconic(w) ? nullptr : DlgWindow(formel); },
+                          [&](HWND dlg) {
+                              PumpFor(100);
+                              focus = GetFocus();
+                              active = GetActiveWindow();
+                              SaveWindowPng(FenstroFrame(), "fenstro_restored_behind_dialog");
+                              PressButton(dlg, IDCANCEL);
+                          }}});
+    DlgRelease(formel);
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(UnitLineCount(RESULTS), 100u);
+    EXPECT_EQ(active, shown);
+    EXPECT_EQ(focus, edit);
+}
+
+TEST_F(Units, TextWindowReleasesItsFontWhenDestroyed) {
+    // Each text window draws with a font of its own: in the frame until the frame closes, and
+    // in the window of a pause before the frame exists until the pause is answered.
+    HFONT pauseFont = nullptr;
+    initHook = [] {
+        PauseProgram("Vor dem Rahmen.");
+        return true;
+    };
+    mainHook = [] { OpenUnit(RESULTS, "USER", "Rechenergebnisse", "UNKNOWN"); };
+    bool ran = RunModal([&] { ASSERT_TRUE(Start()); },
+                        {{[] { return FindWindowA("FenstroText", nullptr); },
+                          [&](HWND w) {
+                              pauseFont =
+                                  reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0));
+                              EXPECT_EQ(GetObjectType(pauseFont), static_cast<DWORD>(OBJ_FONT));
+                              PostMessageA(w, WM_CHAR, '\r', 0);
+                          }}});
+    ASSERT_TRUE(ran);
+    ASSERT_NE(pauseFont, nullptr);
+    EXPECT_EQ(GetObjectType(pauseFont), 0u);
+
+    ASSERT_TRUE(WaitForProgram());
+    HFONT fonts[2] = {};
+    std::int32_t units[2] = {RESULTS, DEFAULT_OUTPUT_UNIT};
+    for (int i = 0; i < 2; ++i) {
+        fonts[i] =
+            reinterpret_cast<HFONT>(SendMessageA(GetWindowHandle(units[i]), WM_GETFONT, 0, 0));
+        EXPECT_EQ(GetObjectType(fonts[i]), static_cast<DWORD>(OBJ_FONT)) << units[i];
+    }
+    EXPECT_NE(fonts[0], fonts[1]);
+    HWND frame = FenstroFrame();
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(frame); }));
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(GetObjectType(fonts[i]), 0u) << units[i];
+}
+
+TEST_F(Units, AfterTheFrameClosesTheProgramThreadFindsNoFrame) {
+    // The user closes the frame while MainProgram goes on (the process ends only after the
+    // message loop): the frame's handle is gone, and a unit opened then is no run-time error.
+    static std::atomic<int> step{0};
+    static std::atomic<bool> opened{false};
+    static std::atomic<HWND> frameSeen{nullptr};
+    step = 0;
+    mainHook = [] {
+        OpenUnit(RESULTS, "USER", "Rechenergebnisse", "UNKNOWN");
+        step = 1;
+        WaitForSingleObject(goEvent, INFINITE);
+        opened = TryOpenUnit(78, "USER", "Zu sp\xE4t", "UNKNOWN");
+        WriteRecord(78, " nach dem Rahmen");
+        WriteRecord(RESULTS, " nach dem Rahmen");
+        frameSeen = GetWindowHandle(FRAME_WINDOW_UNIT);
+        step = 2;
+    };
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(PumpUntil([] { return step.load() == 1; }));
+    HWND frame = FenstroFrame();
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(frame); }));
+    EXPECT_EQ(FenstroFrame(), nullptr);
+    EXPECT_EQ(GetWindowHandle(FRAME_WINDOW_UNIT), nullptr);
+    EXPECT_EQ(GetWindowHandle(RESULTS), nullptr);
+    SetEvent(goEvent);
+    ASSERT_TRUE(PumpUntil([] { return step.load() == 2; }));
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(frameSeen.load(), nullptr);
+    EXPECT_EQ(GetWindowHandle(78), nullptr);
+    EXPECT_EQ(UnitLine(78, 1), "nach dem Rahmen");
+    EXPECT_EQ(FindWindowA("FenstroText", nullptr), nullptr); // no window outside a frame
 }
 
 TEST(FenstroProgram, OpeningAnythingButTheConsoleEndsWithTheRunTimeReport) {
