@@ -53,16 +53,20 @@ install_fuzz_deps() {
     need_packages clang libclang-rt-14-dev
 }
 
+# The configurations are the CMake presets (CMakePresets.json), built under $BUILD_ROOT.
+configure_preset() {
+    (cd "$ROOT" && cmake --preset "$1" -B "$2" >/dev/null)
+}
+
 configure_native() {
-    cmake -S "$ROOT" -B "$BUILD_ROOT/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+    configure_preset native "$BUILD_ROOT/native"
 }
 
 # configure_windows [win32|win64]; win32 when not named.
 configure_windows() {
-    local arch=${1:-win32} toolchain=mingw-i686.cmake
-    [ "$arch" = win64 ] && toolchain=mingw-x86_64.cmake
-    cmake -S "$ROOT" -B "$(windows_build_dir "$arch")" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/$toolchain" >/dev/null
+    local arch=${1:-win32} preset=windows
+    [ "$arch" = win64 ] && preset=windows64
+    configure_preset $preset "$(windows_build_dir "$arch")"
 }
 
 build_dir() {
