@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "seams.h"
+
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -29,7 +31,7 @@ extern MenuPlan fenMenuPlan;                  // interface thread
 extern std::atomic<DWORD> fenInterfaceThread; // both threads
 extern std::string fenProgramName; // the program file's name without extension (start-up value)
 // The help engine that MenuCmdHelpContents calls (WinHelpA; tests put their own).
-extern BOOL(WINAPI* fenHelpEngine)(HWND, LPCSTR, UINT, ULONG_PTR);
+extern WinHelpRoutine fenHelpEngine;
 
 // Private messages.
 constexpr UINT WM_FENSTRO_CALL = WM_APP + 1;     // frame: lParam is a std::function<void()>*

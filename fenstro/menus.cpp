@@ -5,7 +5,7 @@
 
 HMENU fenMenuBar = nullptr;
 MenuPlan fenMenuPlan{{}, FIRST_MENU_COMMAND};
-BOOL(WINAPI* fenHelpEngine)(HWND, LPCSTR, UINT, ULONG_PTR) = WinHelpA;
+WinHelpRoutine fenHelpEngine = WinHelpA;
 
 namespace {
 

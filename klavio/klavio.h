@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "allochook.h"
+#include "seams.h"
 #include "msgloop.h"
 
 // The event log: entry 0 is the newest message, entry nLogCount - 1 the oldest one held.

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "seams.h"
+
 #include "lorvex.h"
 
 extern WNDCLASSA wcMain; // the record of the main window class
@@ -28,7 +30,6 @@ extern NameField helpFailureCaption;
 
 // The help engine. Calls go through this pointer so that a test can watch them and make
 // the engine refuse a request; the program never changes it.
-using WinHelpRoutine = BOOL(WINAPI*)(HWND, LPCSTR, UINT, ULONG_PTR);
 extern WinHelpRoutine helpEngine;
 // Help failure boxes open now. The help-on-help box belongs to the window with the focus,
 // which may be none: then it disables no window, and a close request must still wait for it.

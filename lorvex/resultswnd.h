@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "seams.h"
+
 #include "lorvex.h"
 #include "resultlines.h"
 
@@ -20,7 +22,6 @@ extern int resultsTopLine; // the point shown in the first line, counted from 0
 
 // Draws each line (TextOutA). Calls go through this pointer so that a test can see every
 // line the window paints; the program never changes it.
-using LineDrawRoutine = BOOL(WINAPI*)(HDC, int, int, LPCSTR, int);
 extern LineDrawRoutine lineDrawer;
 
 // Creates the results window, or repaints the open one with the current table.

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "allochook.h"
+#include "seams.h"
 #include "mdilayout.h"
 #include "resource.h"
 
@@ -67,8 +67,6 @@ extern MDICREATESTRUCTA mdiCreate; // filled by each New
 
 // The local-memory routines of the INFO records and the help engine. Calls go through these
 // pointers so that a test can make them fail or watch them; the program never changes them.
-using LocalLockRoutine = LPVOID(WINAPI*)(HLOCAL);
-using WinHelpRoutine = BOOL(WINAPI*)(HWND, LPCSTR, UINT, ULONG_PTR);
 extern LocalAllocRoutine infoAllocate;
 extern LocalLockRoutine infoLock;
 extern WinHelpRoutine helpEngine;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "seams.h"
+
 #include <cstdint>
 
 #include "viewcalc.h"
@@ -25,7 +27,6 @@ extern std::int32_t cxFrame, cyFrame, cyCaption;
 
 // Where each paint gets its memory device context. Calls go through this pointer so that a
 // test can see every context made; the program never changes it.
-using CreateDCRoutine = HDC(WINAPI*)(HDC);
 extern CreateDCRoutine paintCreateDC;
 
 // The window procedure of both window kinds.

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "allochook.h"
+#include "seams.h"
 #include "envblock.h"
 #include "msgloop.h"
 
