@@ -165,7 +165,7 @@ void Clicked(HWND dlg, DialogRecord& record, std::int32_t id) {
         return;
     if (c->callback) {
         std::int32_t control = id, reason = DLG_REASON_CLICKED;
-        reinterpret_cast<DlgCallback>(c->callback)(record, control, reason);
+        c->callback(record, control, reason);
         return;
     }
     PullAll(record);
@@ -322,7 +322,7 @@ bool DlgSetCallback(DialogRecord& record, std::int32_t control, DlgCallback rout
     DlgControl* c = cs ? FindControl(*cs, control) : nullptr;
     if (!c || c->kind != DlgKind::PushButton)
         return false;
-    c->callback = reinterpret_cast<DlgCallbackFn>(routine);
+    c->callback = routine;
     return true;
 }
 

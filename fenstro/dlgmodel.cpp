@@ -1,6 +1,5 @@
 // The value rules of the dialog library, applied to the controls of a record.
 #include "fenstrocore.h"
-#include "fenstrodefs.h"
 #include "textio.h"
 
 namespace {

@@ -93,11 +93,8 @@ bool SetWindowGeometry(std::int32_t unit, const WindowGeometry& geometry);
 
 // ---- Menus ---------------------------------------------------------------------------------
 
-// MENU_GRAYED 1, MENU_CHECKED 2, MENU_ENABLED 4, MENU_SEPARATOR 8: see fenstrodefs.h.
-
-// A menu routine: called on the interface thread, one at a time, with 1 when the item
-// carries a check mark, else 0.
-typedef void (*MenuRoutine)(std::int32_t& checked);
+// MENU_GRAYED 1, MENU_CHECKED 2, MENU_ENABLED 4, MENU_SEPARATOR 8 and the routine type
+// MenuRoutine: see fenstrodefs.h.
 
 // menu numbers the menus of the bar from 1. One above the count opens a new menu with text
 // as its title (routine is called when the bare title is chosen, and dropped when the menu

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-// ---- Menu bar ------------------------------------------------------------------------------
+#include "fenstrodefs.h"
 
-typedef void (*MenuRoutineFn)(std::int32_t& checked);
+// ---- Menu bar ------------------------------------------------------------------------------
 
 struct MenuEntry {
     std::int32_t flags = 0;
     std::string text;
-    MenuRoutineFn routine = nullptr;
+    MenuRoutine routine = nullptr;
     unsigned command = 0; // the WM_COMMAND id of the entry
 };
 struct MenuTitle {
@@ -33,7 +33,7 @@ enum class MenuAddResult { Rejected, NewMenu, NewItem };
 // checked (2), enabled (4) and separator (8) are rejected, as are a NULL text on a
 // non-separator, a NULL routine and a separator as a title.
 MenuAddResult AddToMenuPlan(MenuPlan& plan, std::int32_t menu, std::int32_t flags, const char* text,
-                            MenuRoutineFn routine);
+                            MenuRoutine routine);
 // The entry of item (from 1, separators counted) of menu; NULL when there is none.
 MenuEntry* MenuPlanItem(MenuPlan& plan, std::int32_t menu, std::int32_t item);
 // The entry whose command id is command and that still carries its routine (a title only
@@ -81,8 +81,6 @@ enum class DlgKind {
     ListBox
 };
 
-typedef void (*DlgCallbackFn)(); // stored untyped here; the library casts it back
-
 struct DlgControl {
     std::int32_t id = 0;
     DlgKind kind = DlgKind::Other;
@@ -95,7 +93,7 @@ struct DlgControl {
                          // library leaves the shown control alone
     std::vector<std::string> items;
     std::int32_t current = 0; // selected item from 1; 0 none
-    DlgCallbackFn callback = nullptr;
+    DlgCallback callback = nullptr;
 };
 
 struct DlgTemplateInfo {
@@ -114,7 +112,7 @@ bool ParseDialogTemplate(const unsigned char* data, std::size_t size, DlgTemplat
 DlgControl* FindControl(std::vector<DlgControl>& controls, std::int32_t id);
 
 // The value rules of the library; each returns false and changes nothing where the call
-// does not apply. The index constants are those of fenstrodlg.h.
+// does not apply. The index constants are those of fenstrodefs.h.
 bool ModelSetText(std::vector<DlgControl>& controls, std::int32_t id, const std::string& text,
                   std::int32_t index);
 // A fixed-length text as the caller passes it: up to a NUL, trailing blanks dropped,

@@ -23,11 +23,8 @@ struct DialogRecord {
     DlgState* state = nullptr; // what DLGInit took; freed by DlgRelease
 };
 
-// DLG_REASON_CLICKED -4, DLG_INDEX_NONE 0, DLG_INDEX_CURRENT -5, DLG_INDEX_ITEMCOUNT -13:
-// see fenstrodefs.h.
-
-// A push button's routine: the record, the control id and the reason, all by reference.
-typedef void (*DlgCallback)(DialogRecord& dlg, std::int32_t& control, std::int32_t& reason);
+// DLG_REASON_CLICKED -4, DLG_INDEX_NONE 0, DLG_INDEX_CURRENT -5, DLG_INDEX_ITEMCOUNT -13
+// and the push button's routine DlgCallback: see fenstrodefs.h.
 
 // Fills record from the dialog template with resource id id of the program file. Controls
 // start as the template has them, the first radio button of each group marked. false when

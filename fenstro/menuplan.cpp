@@ -1,12 +1,11 @@
 // The menu bar's numbering rules, kept apart from the menu handles.
 #include "fenstrocore.h"
-#include "fenstrodefs.h"
 
 namespace {
 
 constexpr std::int32_t knownFlags = MENU_GRAYED | MENU_CHECKED | MENU_ENABLED | MENU_SEPARATOR;
 
-MenuEntry NewEntry(MenuPlan& plan, std::int32_t flags, const char* text, MenuRoutineFn routine) {
+MenuEntry NewEntry(MenuPlan& plan, std::int32_t flags, const char* text, MenuRoutine routine) {
     MenuEntry e;
     e.flags = flags;
     if (text && !(flags & MENU_SEPARATOR))
@@ -19,7 +18,7 @@ MenuEntry NewEntry(MenuPlan& plan, std::int32_t flags, const char* text, MenuRou
 } // namespace
 
 MenuAddResult AddToMenuPlan(MenuPlan& plan, std::int32_t menu, std::int32_t flags, const char* text,
-                            MenuRoutineFn routine) {
+                            MenuRoutine routine) {
     if ((flags & ~knownFlags) != 0 || routine == nullptr)
         return MenuAddResult::Rejected;
     bool separator = (flags & MENU_SEPARATOR) != 0;
