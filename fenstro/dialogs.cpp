@@ -329,7 +329,7 @@ bool DlgSetCallback(DialogRecord& record, std::int32_t control, DlgCallback rout
 std::int32_t DLGMODAL(DialogRecord& record) {
     if (!record.state || record.state->hwnd)
         return -1;
-    HWND owner = !openDialogs.empty() ? openDialogs.back() : fenFrame.load();
+    HWND owner = !openDialogs.empty() ? openDialogs.back() : fen.frame.load();
     if (owner && !IsWindow(owner))
         owner = nullptr;
     INT_PTR r = DialogBoxIndirectParamA(

@@ -3,6 +3,9 @@
 // frame (MDI client for the text windows, status bar), runs the program's MainProgram on a
 // second thread (the program thread) and the message loop on the interface thread.
 // A program links fenstro and fenstro_main and defines INITIALSETTINGS and MainProgram.
+// Closing the frame ends the process, also while the program thread still runs; a close
+// request that comes while a menu routine runs (its dialog, box or pause is open) or while
+// a modal dialog or box disables the frame is refused, and the program goes on.
 //
 // Texts handed to the framework are NUL-terminated. Every operation may be called from
 // either thread unless its comment says otherwise.
@@ -38,8 +41,6 @@ constexpr std::int32_t DEFAULT_OUTPUT_UNIT = 6;
 // again only sets its title. Any other file name or status is a run-time error: the report
 // box, then the process ends.
 void OpenUnit(std::int32_t unit, const char* file, const char* title, const char* status);
-// The same without ending the process: false where OpenUnit would report.
-bool TryOpenUnit(std::int32_t unit, const char* file, const char* title, const char* status);
 
 // Writes one record to a unit: its first character is line control and is not shown
 // ('+' goes on in the last line; ' ' and every other character start a new line, so that
@@ -54,10 +55,6 @@ void WriteRecord(std::int32_t unit, const std::string& record, bool lineOpen = f
 void WriteRecord(std::int32_t unit, const char* record, bool lineOpen = false); // NUL-terminated
 // A free-form write of one text to the default output unit: a blank, then text.
 void WriteDefaultOutput(const std::string& text);
-
-// What a unit's window holds: the number of lines, and line n (from 1; "" past the end).
-std::size_t UnitLineCount(std::int32_t unit);
-std::string UnitLine(std::int32_t unit, std::size_t n);
 
 // The text window of a unit; NULL when the unit has none. For FRAME_WINDOW_UNIT the frame,
 // NULL before it exists and once it has been destroyed.
@@ -115,28 +112,3 @@ void MenuCmdHelpContents(std::int32_t& checked); // WinHelpA(frame, FENSTRO_HELP
 
 // The framework's help file, looked for beside the program file.
 constexpr const char* FENSTRO_HELP_FILE = "Fenstro.hlp";
-
-// ---- The process ---------------------------------------------------------------------------
-
-// The whole start-up and message loop; returns the exit code. fenstro_main's WinMain calls
-// it and then ends the process, also while the program thread still runs. Closing the frame
-// ends the loop; a close request that comes while a menu routine runs (its dialog, box or
-// pause is open) or while a modal dialog or box disables the frame is refused, and the
-// program goes on.
-int FenstroMain(HINSTANCE instance, int showCommand);
-
-// The pieces of FenstroMain, for tests that drive them with their own loop.
-// Menu bar, INITIALSETTINGS, frame (not yet MainProgram); false when the frame could not be
-// created (after its report).
-bool FenstroStart(HINSTANCE instance, int showCommand);
-// Starts MainProgram on the program thread.
-void FenstroStartProgram();
-// Runs the message loop until the frame has closed; returns the quit code.
-int FenstroMessageLoop();
-// The frame window, the MDI client and the status bar (NULL before the frame exists).
-HWND FenstroFrame();
-HWND FenstroClient();
-HWND FenstroStatusBar();
-// Forgets every window, unit, menu and geometry so that a test can start again. The frame
-// must be closed first; a program thread that still runs is left alone.
-void FenstroReset();

@@ -1,37 +1,18 @@
-// What the framework's source files share: the windows, the menu bar, the units.
+// What the framework's source files share: its program-wide state, the private messages,
+// the units, the text windows and the menus.
 #pragma once
 
 #include <windows.h>
-
-#include "seams.h"
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "fenstro.h"
+#include "fenstro_testing.h"
 #include "fenstrocore.h"
-
-// Two threads meet here: the interface thread owns every window, the menus and the dialogs;
-// the program thread runs MainProgram and calls the unit operations and whatever reaches the
-// interface through RunOnInterfaceThread. The rule for data: a field that both threads touch
-// is atomic, or it is read and written only under the lock that guards its writes (a unit's
-// lock for its line store, the unit table's lock for the table). Everything else belongs to
-// the interface thread, and the program thread reaches it only through RunOnInterfaceThread.
-// Start-up values (fenInstance, fenProgramName) are set before the program thread starts and
-// not changed while it runs. Each field below says which kind it is.
-
-extern HINSTANCE fenInstance;                 // start-up value
-extern std::atomic<HWND> fenFrame;            // both threads; NULL before and after the frame
-extern HWND fenClient;                        // its MDI client (interface thread)
-extern HWND fenStatus;                        // its status bar (interface thread)
-extern HMENU fenMenuBar;                      // interface thread
-extern MenuPlan fenMenuPlan;                  // interface thread
-extern std::atomic<DWORD> fenInterfaceThread; // both threads
-extern std::string fenProgramName; // the program file's name without extension (start-up value)
-// The help engine that MenuCmdHelpContents calls (WinHelpA; tests put their own).
-extern WinHelpRoutine fenHelpEngine;
 
 // Private messages.
 constexpr UINT WM_FENSTRO_CALL = WM_APP + 1;     // frame: lParam is a std::function<void()>*
@@ -49,6 +30,38 @@ constexpr UINT FIRST_MDI_CHILD = 0xFF00;
 constexpr const char* STATUS_RUNNING = "Running";
 constexpr const char* STATUS_PAUSED = "Paused: enter an empty line to continue";
 constexpr const char* STATUS_FINISHED = "Program finished";
+
+// Two threads meet here: the interface thread owns every window, the menus and the dialogs;
+// the program thread runs MainProgram and calls the unit operations and whatever reaches the
+// interface through RunOnInterfaceThread. The rule for data: a field that both threads touch
+// is atomic, or it is read and written only under the lock that guards its writes (a unit's
+// lock for its line store, the unit table's lock for the table). Everything else belongs to
+// the interface thread, and the program thread reaches it only through RunOnInterfaceThread.
+// Start-up values are set before the program thread starts and not changed while it runs.
+// The record below groups its fields by kind; each field of Unit says which kind it is.
+
+// The framework's program-wide state; frame.cpp owns the one instance, fen.
+struct FenstroState {
+    // Start-up values.
+    HINSTANCE instance = nullptr;
+    std::string programName; // the program file's name without extension
+
+    // Both threads.
+    std::atomic<DWORD> interfaceThread{0};
+    std::atomic<HWND> frame{nullptr}; // NULL before and after the frame
+
+    // The interface thread's.
+    HWND client = nullptr;                     // the frame's MDI client
+    HWND status = nullptr;                     // the frame's status bar
+    WindowGeometry frameGeometry{};            // asked for the frame (SetWindowGeometry)
+    bool frameGeometrySet = false;             // frameGeometry holds a request
+    HANDLE programThread = nullptr;            // the thread that runs MainProgram
+    HMENU menuBar = nullptr;                   // the bar the program builds
+    MenuPlan menuPlan{{}, FIRST_MENU_COMMAND}; // its menus, items and routines
+    std::vector<HMENU> menuPopups;             // one per menu of the bar; NULL until it has an item
+    bool menuRoutineRunning = false;           // a menu routine runs (one at a time)
+};
+extern FenstroState fen;
 
 bool OnInterfaceThread();
 // Runs fn on the interface thread and waits for it: at once when called there, through the
@@ -91,3 +104,8 @@ bool RunMenuCommand(unsigned command);
 // Whether a menu routine runs now (its dialog, box or pause waits in a loop of its own).
 bool MenuRoutineRunning();
 void ResetMenus();
+
+// ---- The process (frame.cpp) ----
+// The whole start-up and message loop; returns the exit code. fenstro_main's WinMain calls
+// it and then ends the process, also while the program thread still runs.
+int FenstroMain(HINSTANCE instance, int showCommand);

@@ -7,8 +7,6 @@
 // dialog callbacks run there).
 #pragma once
 
-#include <windows.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -73,6 +71,3 @@ bool DlgSetCallback(DialogRecord& record, std::int32_t control, DlgCallback rout
 // control with id 2 (IDCANCEL) and do nothing when there is none. -1 when the dialog
 // cannot be shown (record not initialised or already shown, window not created).
 std::int32_t DLGMODAL(DialogRecord& record);
-
-// The window of a shown dialog (NULL when it is not shown).
-HWND DlgWindow(const DialogRecord& record);

@@ -1,4 +1,5 @@
-// The frame window: start-up, the MDI client with the status bar, the message loop.
+// The frame window: start-up, the MDI client with the status bar, the message loop, and
+// the framework's program-wide state.
 #include "fenstro_internal.h"
 
 #include <commctrl.h>
@@ -6,18 +7,9 @@
 #include "closereq.h"
 #include "msgloop.h"
 
-HINSTANCE fenInstance = nullptr;
-std::atomic<HWND> fenFrame{nullptr};
-HWND fenClient = nullptr;
-HWND fenStatus = nullptr;
-std::atomic<DWORD> fenInterfaceThread{0};
-std::string fenProgramName;
+FenstroState fen;
 
 namespace {
-
-WindowGeometry frameGeometry{};
-bool frameGeometrySet = false;
-HANDLE programThread = nullptr;
 
 std::string ProgramFileName() {
     char path[MAX_PATH] = "";
@@ -48,14 +40,14 @@ void LayOutFrame(HWND frame) {
     RECT rc;
     GetClientRect(frame, &rc);
     int statusHeight = 0;
-    if (fenStatus) {
-        SendMessageA(fenStatus, WM_SIZE, 0, 0);
+    if (fen.status) {
+        SendMessageA(fen.status, WM_SIZE, 0, 0);
         RECT sr;
-        GetWindowRect(fenStatus, &sr);
+        GetWindowRect(fen.status, &sr);
         statusHeight = sr.bottom - sr.top;
     }
-    if (fenClient)
-        MoveWindow(fenClient, 0, 0, rc.right,
+    if (fen.client)
+        MoveWindow(fen.client, 0, 0, rc.right,
                    rc.bottom - statusHeight > 0 ? rc.bottom - statusHeight : 0, TRUE);
 }
 
@@ -65,17 +57,17 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         CLIENTCREATESTRUCT ccs{};
         ccs.hWindowMenu = nullptr;
         ccs.idFirstChild = FIRST_MDI_CHILD;
-        fenClient =
+        fen.client =
             CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
                             WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0,
-                            0, 0, hwnd, nullptr, fenInstance, &ccs);
+                            0, 0, hwnd, nullptr, fen.instance, &ccs);
         // The bars show when a text window reaches out of the client, not from the start.
-        if (fenClient)
-            ShowScrollBar(fenClient, SB_BOTH, FALSE);
-        fenStatus = CreateWindowExA(0, STATUSCLASSNAMEA, STATUS_RUNNING,
-                                    WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd,
-                                    nullptr, fenInstance, nullptr);
-        return fenClient ? 0 : -1;
+        if (fen.client)
+            ShowScrollBar(fen.client, SB_BOTH, FALSE);
+        fen.status = CreateWindowExA(0, STATUSCLASSNAMEA, STATUS_RUNNING,
+                                     WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd,
+                                     nullptr, fen.instance, nullptr);
+        return fen.client ? 0 : -1;
     }
     case WM_SIZE: LayOutFrame(hwnd); return 0;
     case WM_COMMAND:
@@ -94,12 +86,12 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         break;
     case WM_DESTROY:
         // The program thread may still run: from now on it finds no frame to reach.
-        fenFrame = nullptr;
-        fenClient = fenStatus = nullptr;
+        fen.frame = nullptr;
+        fen.client = fen.status = nullptr;
         PostQuitMessage(0);
         return 0;
     }
-    return DefFrameProcA(hwnd, fenClient, msg, wParam, lParam);
+    return DefFrameProcA(hwnd, fen.client, msg, wParam, lParam);
 }
 
 bool RegisterFrameClass(HINSTANCE instance) {
@@ -118,12 +110,12 @@ bool RegisterFrameClass(HINSTANCE instance) {
 // The profile of the program asks for a maximised frame: its section's key
 // "FenstroMaximized" holds a number other than 0.
 bool ProfileWantsMaximized() {
-    return GetProfileIntA(fenProgramName.c_str(), "FenstroMaximized", 0) != 0;
+    return GetProfileIntA(fen.programName.c_str(), "FenstroMaximized", 0) != 0;
 }
 
 DWORD WINAPI ProgramThread(LPVOID) {
     MainProgram();
-    if (HWND frame = fenFrame)
+    if (HWND frame = fen.frame)
         PostMessageA(frame, WM_FENSTRO_FINISHED, 0, 0);
     return 0;
 }
@@ -131,19 +123,19 @@ DWORD WINAPI ProgramThread(LPVOID) {
 } // namespace
 
 bool OnInterfaceThread() {
-    return GetCurrentThreadId() == fenInterfaceThread;
+    return GetCurrentThreadId() == fen.interfaceThread;
 }
 
 void RunOnInterfaceThread(const std::function<void()>& fn) {
     if (OnInterfaceThread())
         fn();
-    else if (HWND frame = fenFrame)
+    else if (HWND frame = fen.frame)
         SendMessageA(frame, WM_FENSTRO_CALL, 0, reinterpret_cast<LPARAM>(&fn));
 }
 
 void SetStatusText(const char* text) {
-    if (fenStatus)
-        SendMessageA(fenStatus, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    if (fen.status)
+        SendMessageA(fen.status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
 }
 
 bool SetWindowGeometry(std::int32_t unit, const WindowGeometry& geometry) {
@@ -152,13 +144,14 @@ bool SetWindowGeometry(std::int32_t unit, const WindowGeometry& geometry) {
     bool done = false;
     RunOnInterfaceThread([&] {
         if (unit == FRAME_WINDOW_UNIT) {
-            frameGeometry = geometry;
-            frameGeometrySet = true;
+            fen.frameGeometry = geometry;
+            fen.frameGeometrySet = true;
             done = true;
-            if (fenFrame) {
-                if (IsZoomed(fenFrame) || IsIconic(fenFrame))
-                    ShowWindow(fenFrame, SW_RESTORE);
-                MoveWindow(fenFrame, geometry.x, geometry.y, geometry.width, geometry.height, TRUE);
+            if (fen.frame) {
+                if (IsZoomed(fen.frame) || IsIconic(fen.frame))
+                    ShowWindow(fen.frame, SW_RESTORE);
+                MoveWindow(fen.frame, geometry.x, geometry.y, geometry.width, geometry.height,
+                           TRUE);
             }
             return;
         }
@@ -166,7 +159,7 @@ bool SetWindowGeometry(std::int32_t unit, const WindowGeometry& geometry) {
         HWND w = u ? u->hwnd.load() : nullptr;
         if (w) {
             if (IsZoomed(w) || IsIconic(w))
-                SendMessageA(fenClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(w), 0);
+                SendMessageA(fen.client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(w), 0);
             done = MoveWindow(w, geometry.x, geometry.y, geometry.width, geometry.height, TRUE) !=
                    FALSE;
         }
@@ -175,42 +168,42 @@ bool SetWindowGeometry(std::int32_t unit, const WindowGeometry& geometry) {
 }
 
 bool FenstroStart(HINSTANCE instance, int showCommand) {
-    fenInstance = instance;
-    fenInterfaceThread = GetCurrentThreadId();
-    fenProgramName = ProgramFileName();
+    fen.instance = instance;
+    fen.interfaceThread = GetCurrentThreadId();
+    fen.programName = ProgramFileName();
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
     // The classes first: a pause in INITIALSETTINGS already shows a text window.
     if (!RegisterFrameClass(instance) || !RegisterTextWindowClass(instance)) {
         MessageBoxA(nullptr, "Start-up error: the window classes cannot be registered.",
-                    fenProgramName.c_str(), MB_OK | MB_ICONSTOP);
+                    fen.programName.c_str(), MB_OK | MB_ICONSTOP);
         return false;
     }
-    if (!fenMenuBar)
-        fenMenuBar = CreateMenu();
+    if (!fen.menuBar)
+        fen.menuBar = CreateMenu();
     if (!INITIALSETTINGS())
         MessageBoxA(nullptr,
                     "Start-up error: INITIALSETTINGS failed.\n"
                     "The program goes on with the menu items added so far.",
-                    fenProgramName.c_str(), MB_OK | MB_ICONEXCLAMATION);
+                    fen.programName.c_str(), MB_OK | MB_ICONEXCLAMATION);
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT, w = CW_USEDEFAULT, h = CW_USEDEFAULT;
-    if (frameGeometrySet) {
-        x = frameGeometry.x;
-        y = frameGeometry.y;
-        w = frameGeometry.width;
-        h = frameGeometry.height;
+    if (fen.frameGeometrySet) {
+        x = fen.frameGeometry.x;
+        y = fen.frameGeometry.y;
+        w = fen.frameGeometry.width;
+        h = fen.frameGeometry.height;
     }
-    HMENU bar = fenMenuPlan.menus.empty() ? nullptr : fenMenuBar;
-    HWND frame = CreateWindowExA(0, FRAME_CLASS, fenProgramName.c_str(),
+    HMENU bar = fen.menuPlan.menus.empty() ? nullptr : fen.menuBar;
+    HWND frame = CreateWindowExA(0, FRAME_CLASS, fen.programName.c_str(),
                                  WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, w, h, nullptr, bar,
                                  instance, nullptr);
     if (!frame) {
-        fenClient = fenStatus = nullptr;
+        fen.client = fen.status = nullptr;
         MessageBoxA(nullptr, "Start-up error: the frame window cannot be created.",
-                    fenProgramName.c_str(), MB_OK | MB_ICONSTOP);
+                    fen.programName.c_str(), MB_OK | MB_ICONSTOP);
         return false;
     }
-    fenFrame = frame;
+    fen.frame = frame;
     ShowWindow(frame, ProfileWantsMaximized() ? SW_SHOWMAXIMIZED : showCommand);
     UpdateWindow(frame);
     CreatePendingUnitWindows();
@@ -219,43 +212,39 @@ bool FenstroStart(HINSTANCE instance, int showCommand) {
 
 void FenstroStartProgram() {
     SetStatusText(STATUS_RUNNING);
-    if (programThread)
-        CloseHandle(programThread);
-    programThread = CreateThread(nullptr, 0, ProgramThread, nullptr, 0, nullptr);
-}
-
-int FenstroMessageLoop() {
-    return RunMessageLoop(nullptr, nullptr, fenClient);
+    if (fen.programThread)
+        CloseHandle(fen.programThread);
+    fen.programThread = CreateThread(nullptr, 0, ProgramThread, nullptr, 0, nullptr);
 }
 
 int FenstroMain(HINSTANCE instance, int showCommand) {
     if (!FenstroStart(instance, showCommand))
         return 0;
     FenstroStartProgram();
-    return FenstroMessageLoop();
+    return RunMessageLoop(nullptr, nullptr, fen.client);
 }
 
 HWND FenstroFrame() {
-    return fenFrame;
+    return fen.frame;
 }
 HWND FenstroClient() {
-    return fenClient;
+    return fen.client;
 }
 HWND FenstroStatusBar() {
-    return fenStatus;
+    return fen.status;
 }
 
 void FenstroReset() {
-    HWND frame = fenFrame;
+    HWND frame = fen.frame;
     if (frame && IsWindow(frame))
         DestroyWindow(frame);
     ResetUnits();
     ResetMenus();
-    fenFrame = fenClient = fenStatus = nullptr;
-    frameGeometry = WindowGeometry{};
-    frameGeometrySet = false;
-    if (programThread) {
-        CloseHandle(programThread);
-        programThread = nullptr;
+    fen.frame = fen.client = fen.status = nullptr;
+    fen.frameGeometry = WindowGeometry{};
+    fen.frameGeometrySet = false;
+    if (fen.programThread) {
+        CloseHandle(fen.programThread);
+        fen.programThread = nullptr;
     }
 }

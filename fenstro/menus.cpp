@@ -1,16 +1,9 @@
 // The menu bar that the program builds, its routines and the predefined ones.
 #include "fenstro_internal.h"
 
-#include <vector>
-
-HMENU fenMenuBar = nullptr;
-MenuPlan fenMenuPlan{{}, FIRST_MENU_COMMAND};
 WinHelpRoutine fenHelpEngine = WinHelpA;
 
 namespace {
-
-std::vector<HMENU> popups; // one per menu of the bar; NULL until it has an item
-bool routineRunning = false;
 
 UINT ItemState(std::int32_t flags) {
     return ((flags & MENU_GRAYED) ? MF_GRAYED : MF_ENABLED) |
@@ -19,31 +12,31 @@ UINT ItemState(std::int32_t flags) {
 
 // The bar appears on the frame once it holds an item, and is redrawn after every change.
 void ShowBar() {
-    if (!fenFrame)
+    if (!fen.frame)
         return;
-    if (GetMenu(fenFrame) != fenMenuBar && !fenMenuPlan.menus.empty())
-        SetMenu(fenFrame, fenMenuBar);
-    DrawMenuBar(fenFrame);
+    if (GetMenu(fen.frame) != fen.menuBar && !fen.menuPlan.menus.empty())
+        SetMenu(fen.frame, fen.menuBar);
+    DrawMenuBar(fen.frame);
 }
 
 bool AddToBar(std::int32_t menu, std::int32_t flags, const char* text, MenuRoutine routine) {
-    if (!fenMenuBar)
-        fenMenuBar = CreateMenu();
-    MenuAddResult r = AddToMenuPlan(fenMenuPlan, menu, flags, text, routine);
+    if (!fen.menuBar)
+        fen.menuBar = CreateMenu();
+    MenuAddResult r = AddToMenuPlan(fen.menuPlan, menu, flags, text, routine);
     if (r == MenuAddResult::Rejected)
         return false;
-    MenuTitle& m = fenMenuPlan.menus[menu - 1];
+    MenuTitle& m = fen.menuPlan.menus[menu - 1];
     if (r == MenuAddResult::NewMenu) {
-        popups.push_back(nullptr);
+        fen.menuPopups.push_back(nullptr);
         // Until its first item the title is a command of its own.
-        AppendMenuA(fenMenuBar, MF_STRING | ItemState(flags), m.title.command,
+        AppendMenuA(fen.menuBar, MF_STRING | ItemState(flags), m.title.command,
                     m.title.text.c_str());
     } else {
-        HMENU& popup = popups[menu - 1];
+        HMENU& popup = fen.menuPopups[menu - 1];
         if (!popup) {
             popup = CreatePopupMenu();
             // By command: a maximised text window puts its system menu first on the bar.
-            ModifyMenuA(fenMenuBar, m.title.command,
+            ModifyMenuA(fen.menuBar, m.title.command,
                         MF_BYCOMMAND | MF_POPUP | MF_STRING |
                             (m.title.flags & MENU_GRAYED ? MF_GRAYED : 0),
                         reinterpret_cast<UINT_PTR>(popup), m.title.text.c_str());
@@ -71,14 +64,14 @@ bool SetMenuItemFlags(std::int32_t menu, std::int32_t item, std::int32_t flags) 
         return false;
     bool ok = false;
     RunOnInterfaceThread([&] {
-        MenuEntry* e = MenuPlanItem(fenMenuPlan, menu, item);
+        MenuEntry* e = MenuPlanItem(fen.menuPlan, menu, item);
         if (!e)
             return;
         ok = true;
         if (e->flags & MENU_SEPARATOR)
             return; // a separator has no state to show
         e->flags = flags;
-        HMENU popup = popups[menu - 1];
+        HMENU popup = fen.menuPopups[menu - 1];
         EnableMenuItem(popup, e->command,
                        MF_BYCOMMAND | ((flags & MENU_GRAYED) ? MF_GRAYED : MF_ENABLED));
         CheckMenuItem(popup, e->command,
@@ -89,45 +82,45 @@ bool SetMenuItemFlags(std::int32_t menu, std::int32_t item, std::int32_t flags) 
 }
 
 bool RunMenuCommand(unsigned command) {
-    const MenuEntry* e = MenuPlanCommand(fenMenuPlan, command);
+    const MenuEntry* e = MenuPlanCommand(fen.menuPlan, command);
     if (!e)
         return false;
     // One routine at a time: a routine that waits in a loop of its own (a pause) lets the
     // menus work, but no second routine starts.
-    if (routineRunning) {
+    if (fen.menuRoutineRunning) {
         MessageBeep(MB_OK);
         return true;
     }
-    UINT state = GetMenuState(fenMenuBar, command, MF_BYCOMMAND);
+    UINT state = GetMenuState(fen.menuBar, command, MF_BYCOMMAND);
     if (state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)))
         return true; // a grayed item does nothing, however its command arrives
     std::int32_t checked = (state != static_cast<UINT>(-1) && (state & MF_CHECKED)) ? 1 : 0;
     MenuRoutine routine = e->routine;
-    routineRunning = true;
+    fen.menuRoutineRunning = true;
     routine(checked);
-    routineRunning = false;
+    fen.menuRoutineRunning = false;
     return true;
 }
 
 bool MenuRoutineRunning() {
-    return routineRunning;
+    return fen.menuRoutineRunning;
 }
 
 void ResetMenus() {
-    HWND frame = fenFrame;
-    if (fenMenuBar && !(frame && IsWindow(frame) && GetMenu(frame) == fenMenuBar))
-        DestroyMenu(fenMenuBar);
-    fenMenuBar = nullptr;
-    fenMenuPlan = MenuPlan{{}, FIRST_MENU_COMMAND};
-    popups.clear();
-    routineRunning = false;
+    HWND frame = fen.frame;
+    if (fen.menuBar && !(frame && IsWindow(frame) && GetMenu(frame) == fen.menuBar))
+        DestroyMenu(fen.menuBar);
+    fen.menuBar = nullptr;
+    fen.menuPlan = MenuPlan{{}, FIRST_MENU_COMMAND};
+    fen.menuPopups.clear();
+    fen.menuRoutineRunning = false;
 }
 
 void MenuCmdNone(std::int32_t&) {}
 
 void MenuCmdExit(std::int32_t&) {
-    if (fenFrame)
-        PostMessageA(fenFrame, WM_CLOSE, 0, 0);
+    if (fen.frame)
+        PostMessageA(fen.frame, WM_CLOSE, 0, 0);
 }
 
 void MenuCmdHelpContents(std::int32_t&) {
@@ -137,5 +130,5 @@ void MenuCmdHelpContents(std::int32_t&) {
     std::size_t slash = file.find_last_of("\\/");
     file.erase(slash == std::string::npos ? 0 : slash + 1);
     file += FENSTRO_HELP_FILE;
-    fenHelpEngine(fenFrame, file.c_str(), HELP_INDEX, 0);
+    fenHelpEngine(fen.frame, file.c_str(), HELP_INDEX, 0);
 }

@@ -438,16 +438,16 @@ HWND CreateTextWindow(Unit* unit, const RECT* place) {
         w = place->right - place->left;
         h = place->bottom - place->top;
     }
-    if (!fenClient) {
+    if (!fen.client) {
         // No frame yet: a window of its own, its caption saying what it waits for.
-        std::string caption = fenProgramName + " - " + STATUS_PAUSED;
+        std::string caption = fen.programName + " - " + STATUS_PAUSED;
         return CreateWindowExA(0, TEXT_CLASS, caption.c_str(), style, x, y, 640, 400, nullptr,
-                               nullptr, fenInstance, unit);
+                               nullptr, fen.instance, unit);
     }
     MDICREATESTRUCTA mcs{};
     mcs.szClass = TEXT_CLASS;
     mcs.szTitle = unit->title.c_str();
-    mcs.hOwner = fenInstance;
+    mcs.hOwner = fen.instance;
     mcs.x = x;
     mcs.y = y;
     mcs.cx = w;
@@ -455,5 +455,5 @@ HWND CreateTextWindow(Unit* unit, const RECT* place) {
     mcs.style = WS_VSCROLL | WS_HSCROLL;
     mcs.lParam = reinterpret_cast<LPARAM>(unit);
     return reinterpret_cast<HWND>(
-        SendMessageA(fenClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+        SendMessageA(fen.client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
 }

@@ -53,7 +53,7 @@ std::string ImplicitTitle(std::int32_t number) {
 // and a third of its height, below the windows that open at the default place.
 bool DefaultOutputPlace(RECT& place) {
     RECT rc;
-    if (!fenClient || !GetClientRect(fenClient, &rc) || rc.bottom < 30)
+    if (!fen.client || !GetClientRect(fen.client, &rc) || rc.bottom < 30)
         return false;
     int h = rc.bottom / 3;
     SetRect(&place, 0, rc.bottom - h, rc.right, rc.bottom);
@@ -65,7 +65,7 @@ bool DefaultOutputPlace(RECT& place) {
 // On the interface thread: the unit's window, made when the frame exists.
 void EnsureWindow(Unit* u) {
     u->wantWindow = true;
-    if (u->hwnd || !fenClient)
+    if (u->hwnd || !fen.client)
         return;
     RECT place;
     bool placed = u->number == DEFAULT_OUTPUT_UNIT && DefaultOutputPlace(place);
@@ -76,7 +76,7 @@ void EnsureWindow(Unit* u) {
     RECT below, r;
     if (w && !placed && DefaultOutputPlace(below)) {
         GetWindowRect(w, &r);
-        MapWindowPoints(nullptr, fenClient, reinterpret_cast<POINT*>(&r), 2);
+        MapWindowPoints(nullptr, fen.client, reinterpret_cast<POINT*>(&r), 2);
         if (r.bottom > below.top && below.top - r.top >= 100)
             MoveWindow(w, r.left, r.top, r.right - r.left, below.top - r.top, TRUE);
     }
@@ -104,7 +104,7 @@ Unit* UnitForWrite(std::int32_t number) {
         return u;
     if (OnInterfaceThread())
         EnsureWindow(u);
-    else if (HWND frame = fenFrame; !u->wantWindow.exchange(true) && frame)
+    else if (HWND frame = fen.frame; !u->wantWindow.exchange(true) && frame)
         PostMessageA(frame, WM_FENSTRO_WINDOW, 0, reinterpret_cast<LPARAM>(u));
     return u;
 }
@@ -150,14 +150,14 @@ bool TryOpenUnit(std::int32_t unit, const char* file, const char* title, const c
             SetWindowTextA(w, caption.c_str());
         else
             EnsureWindow(u);
-        shown = fenClient == nullptr || u->hwnd != nullptr;
+        shown = fen.client == nullptr || u->hwnd != nullptr;
     });
     return shown;
 }
 
 void OpenUnit(std::int32_t unit, const char* file, const char* title, const char* status) {
     if (!TryOpenUnit(unit, file, title, status)) {
-        ShowRunTimeError(IoError::OpenFailure, unit, file ? file : "", fenProgramName.c_str());
+        ShowRunTimeError(IoError::OpenFailure, unit, file ? file : "", fen.programName.c_str());
         ExitProcess(static_cast<UINT>(IoErrorNumber(IoError::OpenFailure)));
     }
 }
@@ -206,7 +206,7 @@ std::string UnitLine(std::int32_t unit, std::size_t n) {
 
 HWND GetWindowHandle(std::int32_t unit) {
     if (unit == FRAME_WINDOW_UNIT)
-        return fenFrame;
+        return fen.frame;
     Unit* u = FindUnit(unit);
     return u ? u->hwnd.load() : nullptr;
 }
@@ -229,23 +229,23 @@ void PauseProgram(const char* text) {
     std::string before;
     RunOnInterfaceThread([&] {
         // Before the frame exists the output shows in a window of its own.
-        if (!fenClient && !u->hwnd) {
+        if (!fen.client && !u->hwnd) {
             u->hwnd = CreateTextWindow(u, nullptr);
             ownWindow = u->hwnd != nullptr;
         } else {
             EnsureWindow(u);
         }
         if (HWND w = u->hwnd) {
-            if (fenClient && (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_MDICHILD))
-                SendMessageA(fenClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(w), 0);
+            if (fen.client && (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_MDICHILD))
+                SendMessageA(fen.client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(w), 0);
             else
                 SetForegroundWindow(w);
             SetFocus(w);
             InvalidateRect(w, nullptr, FALSE);
         }
         char old[128] = "";
-        if (fenStatus)
-            SendMessageA(fenStatus, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(old));
+        if (fen.status)
+            SendMessageA(fen.status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(old));
         before = old;
         ++pauseWaiters;
         SetStatusText(STATUS_PAUSED);
@@ -260,7 +260,7 @@ void PauseProgram(const char* text) {
             }
             if (r == -1)
                 continue;
-            if (fenClient && TranslateMDISysAccel(fenClient, &msg))
+            if (fen.client && TranslateMDISysAccel(fen.client, &msg))
                 continue;
             TranslateMessage(&msg);
             DispatchMessageA(&msg);

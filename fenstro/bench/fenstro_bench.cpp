@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "fenstro.h"
+#include "fenstro_testing.h"
 #include "wintest.h"
 
 bool INITIALSETTINGS() {

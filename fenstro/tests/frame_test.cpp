@@ -1,7 +1,7 @@
 // The frame, its menu bar, the start-up hook and its failure, placement and profile.
 #include "testhooks.h"
 
-#include "fenstro_internal.h"
+#include "fenstro_internal.h" // WM_FENSTRO_CALL, to post a mark behind a close request
 
 #include <commdlg.h>
 

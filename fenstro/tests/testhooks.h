@@ -10,8 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "fenstro.h"
-#include "fenstrodlg.h"
+#include "fenstro_testing.h"
 #include "wintest.h"
 
 extern std::function<bool()> initHook;

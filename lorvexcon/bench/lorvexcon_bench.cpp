@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "constartup.h"
-#include "fenstro.h"
+#include "fenstro_testing.h"
 #include "formula.h"
 #include "wintest.h"
 
