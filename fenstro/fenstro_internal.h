@@ -1,5 +1,5 @@
 // What the framework's source files share: its program-wide state, the private messages,
-// the units, the text windows and the menus.
+// the units, the pause, the text windows and the menus.
 #pragma once
 
 #include <windows.h>
@@ -87,10 +87,14 @@ Unit* FindUnit(std::int32_t number);
 void EnsureWindow(Unit* u);
 // Creates the windows of units that were connected before the frame existed.
 void CreatePendingUnitWindows();
-// The pause: whether one waits, and an empty line typed into unit's window.
+void ResetUnits();
+
+// ---- The pause (pause.cpp) ----
+// Whether a pause waits; an empty line typed into the default output window answers it.
 bool PauseWaiting();
 void AnswerPause();
-void ResetUnits();
+// Frees a program thread that still waits in a pause.
+void ResetPause();
 
 // ---- Text windows (textwnd.cpp) ----
 bool RegisterTextWindowClass(HINSTANCE instance);

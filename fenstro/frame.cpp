@@ -239,6 +239,7 @@ void FenstroReset() {
     if (frame && IsWindow(frame))
         DestroyWindow(frame);
     ResetUnits();
+    ResetPause();
     ResetMenus();
     fen.frame = fen.client = fen.status = nullptr;
     fen.frameGeometry = WindowGeometry{};
