@@ -9,12 +9,6 @@
 
 namespace {
 
-std::string Field(const char* text, std::size_t textLength, std::size_t length) {
-    std::string f(text, textLength);
-    f.resize(length, ' ');
-    return f;
-}
-
 TEST(ErrorText, CodeInSixColumnsOrAsterisksAndNoTextForZero) {
     struct Case {
         std::int32_t code;
@@ -31,9 +25,10 @@ TEST(ErrorText, CodeInSixColumnsOrAsterisksAndNoTextForZero) {
     for (const Case& c : cases) {
         char text[ERR_TEXT_LENGTH];
         ASSERT_TRUE(FormatErrorText(c.code, text));
-        EXPECT_EQ(std::string(text, sizeof text),
-                  Field((std::string(c.shown) + '\0').c_str(), 19, ERR_TEXT_LENGTH))
-            << c.code;
+        // The text, a NUL and blanks to the end of the field.
+        std::string expected = std::string(c.shown) + '\0';
+        expected.resize(ERR_TEXT_LENGTH, ' ');
+        EXPECT_EQ(std::string(text, sizeof text), expected) << c.code;
     }
     char text[ERR_TEXT_LENGTH];
     memset(text, '#', sizeof text);
