@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include "mixcalc.h"
-
 // Control ids. A bar's id is its colour index (0 red, 1 green, 2 blue); a caption or value
 // text has the colour index id modulo 3.
 #define IDC_BAR 0

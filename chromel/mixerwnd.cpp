@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "chromel.h"
+#include "mixcalc.h"
 
 const char CHROMEL_CLASS[] = "Chromel";
 
