@@ -5,6 +5,9 @@
 
 namespace {
 
+// The step of SB_PAGEUP and SB_PAGEDOWN.
+const int LEVEL_PAGE = 16;
+
 int Clamp(int value) {
     if (value < LEVEL_MIN)
         return LEVEL_MIN;

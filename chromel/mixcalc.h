@@ -17,7 +17,6 @@ enum ScrollCode {
 
 const int LEVEL_MIN = 0;
 const int LEVEL_MAX = 255;
-const int LEVEL_PAGE = 16;
 
 // The value of a bar after the scroll code; thumb is the thumb position the code carries.
 // Thumb positions outside 0..255 are brought into the range.

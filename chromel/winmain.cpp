@@ -1,13 +1,14 @@
-// Start-up of Chromel: the class, the main window and the message loop.
+// Entry of Chromel: register the class, show the window, run the loop.
 #include <windows.h>
 
 #include "chromel.h"
 #include "msgloop.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
-    if (RegisterMixerClass(hInstance) == 0)
+    // Start-up failures end the program quietly.
+    if (!RegisterChromelClasses(hInstance))
         return 0;
-    HWND hwnd = CreateMixerWindow(hInstance);
+    HWND hwnd = CreateChromelWindow(hInstance);
     if (hwnd == nullptr)
         return 0;
     ShowWindow(hwnd, nCmdShow);

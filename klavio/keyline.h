@@ -1,5 +1,6 @@
-// The text of one row of the keyboard-event table and the row arithmetic of the window.
-// Plain C++: no Windows headers, so the native unit tests build it too.
+// The text of one row of the keyboard-event table: its header, its underline and the line
+// of one logged message. Plain C++: no Windows headers, so the native unit tests build it
+// too.
 #pragma once
 
 #include <cstdint>
@@ -21,9 +22,7 @@
 constexpr int HEADER_LENGTH = 88;
 constexpr int UNDERLINE_LENGTH = 91;
 constexpr int LINE_WIDTH = 91;     // columns of a table line
-constexpr int LINE_SIZE = 128;     // the line buffer; columns after LINE_WIDTH stay blank
 constexpr int KEY_LABEL_SIZE = 32; // the key-name buffer handed to GetKeyNameTextA
-constexpr int MESSAGE_NAME_LENGTH = 14;
 
 extern const char HEADER_TEXT[HEADER_LENGTH + 1];
 extern const char UNDERLINE_TEXT[UNDERLINE_LENGTH + 1];
@@ -45,12 +44,3 @@ std::string PickFlagText(std::int32_t mask, std::int32_t value, const char* text
 // Texts are Windows-1252.
 std::string BuildKeyEventLine(unsigned message, std::uint32_t wParam, std::uint32_t lParam,
                               const std::string& keyName);
-
-// Entries the log holds: rows of the fixed font in a maximised window (0 when none fits).
-int LogCapacity(int cyMaximized, int cyLine);
-// Whole rows of cyLine pixels in a height of cy pixels (0 for a degenerate line height).
-int WholeRows(int cy, int cyLine);
-// Bottom of the scrolling area: the last whole row's end (the header row included).
-int LogAreaBottom(int cyWnd, int cyLine);
-// Number of log lines painted: the rows below the header, at most nLogCount, never negative.
-int LinesToDraw(int nLogCount, int cyWnd, int cyLine);

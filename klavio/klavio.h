@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "seams.h"
-#include "msgloop.h"
 
 // The event log: entry 0 is the newest message, entry nLogCount - 1 the oldest one held.
 extern MSG* eventLog;
@@ -15,20 +14,13 @@ extern TEXTMETRICA tmFixed;
 extern int cxWnd, cyWnd; // client size from the last WM_SIZE
 extern RECT rcLogArea;   // the whole rows below the header, which scroll
 
-// Working fields of the line being painted.
-extern char szKeyLabel[32];
-extern char szLine[128];
-
 // The allocator of the event log block; LocalAlloc, which a test replaces to see the
 // program end when the block cannot be had.
 extern LocalAllocRoutine logAllocate;
 
-extern const char KLAVIO_CLASS[];
-extern const char KLAVIO_TITLE[];
-
 LRESULT CALLBACK KeyEventWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers the window class Klavio; false when the system refuses it.
-bool RegisterKlavioClass(HINSTANCE hInstance);
+bool RegisterKlavioClasses(HINSTANCE hInstance);
 // Creates the (hidden) main window; NULL on failure.
 HWND CreateKlavioWindow(HINSTANCE hInstance);

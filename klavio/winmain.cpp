@@ -2,10 +2,11 @@
 #include <windows.h>
 
 #include "klavio.h"
+#include "msgloop.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
     // Start-up failures end the program quietly.
-    if (!RegisterKlavioClass(hInstance))
+    if (!RegisterKlavioClasses(hInstance))
         return 0;
     HWND hwnd = CreateKlavioWindow(hInstance);
     if (hwnd == nullptr)

@@ -1,9 +1,7 @@
-// File selection through the common open dialog, and the box that reports the system's last
-// error code.
+// File selection through the common open dialog.
 #include <cderr.h>
 
-#include <cstring>
-
+#include "errortexts.h"
 #include "filedlg.h"
 #include "filesel.h"
 
@@ -14,31 +12,12 @@ char szFile[FILE_FIELD_LENGTH];
 char szFileTitle[FILE_FIELD_LENGTH];
 char szFilter[FILE_FIELD_LENGTH];
 char szDefExt[4];
-char szErrText[ERR_TEXT_LENGTH];
 
 void InitOpenFileName(HWND owner, const char* title) {
-    memset(&ofn, 0, sizeof ofn);
-    ofn.lStructSize = OPEN_FILE_NAME_SIZE;
-    ofn.hwndOwner = owner;
-    ofn.hInstance = nullptr;
-    ofn.lpstrFilter = szFilter;
-    ofn.lpstrCustomFilter = nullptr;
-    ofn.nMaxCustFilter = 0;
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = sizeof szFile;
     // A buffer of its own for the title, so that szFile gets the full path back.
-    ofn.lpstrFileTitle = szFileTitle;
-    ofn.nMaxFileTitle = sizeof szFileTitle;
-    ofn.lpstrInitialDir = nullptr;
-    ofn.lpstrTitle = title;
-    ofn.Flags = OFN_LONGNAMES | OFN_FILEMUSTEXIST;
-    ofn.nFileOffset = 0;
-    ofn.nFileExtension = 0;
-    ofn.lpstrDefExt = szDefExt;
-    ofn.lCustData = 0;
-    ofn.lpfnHook = nullptr;
-    ofn.lpTemplateName = nullptr;
+    InitFileDialog(ofn, owner, title, OFN_LONGNAMES | OFN_FILEMUSTEXIST, szFilter, szDefExt,
+                   szFileTitle, sizeof szFileTitle, szFile, sizeof szFile,
+                   FileDialogProposal::InPathBuffer);
 }
 
 int ShowOpenFileDialog(HWND owner, char* name, std::size_t nameLength) {
@@ -52,11 +31,4 @@ int ShowOpenFileDialog(HWND owner, char* name, std::size_t nameLength) {
         return -1;
     }
     return TakeChosenPath(szFile, name, nameLength);
-}
-
-void ShowLastError(HWND owner) {
-    const auto code = static_cast<std::int32_t>(GetLastError());
-    if (!FormatErrorText(code, szErrText))
-        return;
-    MessageBoxA(owner, szErrText, "Fehler", MB_ICONHAND);
 }

@@ -1,5 +1,5 @@
-// File selection through the common open dialog, and the error box for the system's last
-// error code.
+// File selection through the common open dialog: the dialog's record and buffers, and the
+// routine that proposes a name and hands the chosen path back.
 #pragma once
 
 #include <windows.h>
@@ -8,14 +8,13 @@
 
 #include <cstddef>
 
-#include "viewcalc.h"
+#include "namefields.h"
 
 extern OPENFILENAMEA ofn;
 extern char szFile[FILE_FIELD_LENGTH];
 extern char szFileTitle[FILE_FIELD_LENGTH];
 extern char szFilter[FILE_FIELD_LENGTH];
 extern char szDefExt[4];
-extern char szErrText[ERR_TEXT_LENGTH];
 constexpr char FILE_DIALOG_TITLE[] = "Dateiauswahl";
 
 // Lets the user pick a file, proposing the name held in `name` (nameLength characters,
@@ -23,6 +22,5 @@ constexpr char FILE_DIALOG_TITLE[] = "Dateiauswahl";
 // in a box "Fehler" over owner); n, the chosen path's length, with the path and blanks in
 // `name`; -n with as much of the path as fits when it is longer than `name`.
 int ShowOpenFileDialog(HWND owner, char* name, std::size_t nameLength);
+// Fills ofn for the next dialog; the proposal already stands in szFile.
 void InitOpenFileName(HWND owner, const char* title);
-// Shows the system's last error code in a box "Fehler"; nothing when that code is 0.
-void ShowLastError(HWND owner);

@@ -1,5 +1,6 @@
-// What WinMain keeps for the whole of Parvane, the bitmap viewer: its handles, the window
-// class record that serves both window kinds, and the start-up steps.
+// What all of Parvane, the bitmap viewer, shares: the handles WinMain keeps, the window class
+// record that serves both window kinds, the class names and the title, and the start-up
+// routines.
 #pragma once
 
 #include <windows.h>
@@ -17,11 +18,8 @@ constexpr char MAIN_CLASS[] = "Parvane";
 constexpr char PICTURE_CLASS[] = "ParvaneChildWnd";
 constexpr char MAIN_TITLE[] = "Parvane - Laden und Anzeigen einer Bitmap Datei";
 
-// Fills wc for the instance, with the main window's class name.
-void FillViewerClass(HINSTANCE hInstance);
-// Registers wc under className; false when that fails.
-bool RegisterViewerClass(const char* className);
-// Loads the menu and creates the main window (its start-up picture loads meanwhile).
-HWND CreateMainWindow(HINSTANCE hInstance);
-// Shows the splash dialog over the main window until it ends itself.
-void ShowSplash();
+// Fills wc for the instance and registers it for the main window, then, with only the class
+// name changed, for the picture windows; false when either registration fails.
+bool RegisterParvaneClasses(HINSTANCE hInstance);
+// Loads the menu and creates the (hidden) main window; its start-up picture loads meanwhile.
+HWND CreateParvaneWindow(HINSTANCE hInstance);

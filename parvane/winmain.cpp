@@ -1,20 +1,19 @@
-// Entry of Parvane: the window class registered for both window kinds, the main window with
-// its start-up picture, the splash dialog, then the message loop.
+// Entry of Parvane: both window classes, the main window with its start-up picture, the
+// splash dialog, then the message loop.
 #include "msgloop.h"
 #include "parvane.h"
+#include "splashdlg.h"
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow) {
     hInst = hInstance;
-    FillViewerClass(hInstance);
-    if (!RegisterViewerClass(MAIN_CLASS))
+    // Start-up failures end the program quietly.
+    if (!RegisterParvaneClasses(hInstance))
         return 0;
-    hwndMain = CreateMainWindow(hInstance);
+    hwndMain = CreateParvaneWindow(hInstance);
     if (hwndMain == nullptr)
         return 0;
     ShowWindow(hwndMain, nCmdShow);
     UpdateWindow(hwndMain);
-    if (!RegisterViewerClass(PICTURE_CLASS))
-        return 0;
     // Without the table no key is translated.
     hAccel = LoadAcceleratorsA(hInstance, MAKEINTRESOURCEA(IDR_Accel));
     ShowSplash();

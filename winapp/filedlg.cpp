@@ -17,8 +17,9 @@ size_t TextLength(const char* buffer, size_t length) {
 
 void InitFileDialog(OPENFILENAMEA& record, HWND owner, const char* title, DWORD flags,
                     const char* filter, const char* defaultExtension, char* nameField,
-                    DWORD nameLength, char* pathBuffer, DWORD pathLength) {
-    if (pathLength > 0) {
+                    DWORD nameLength, char* pathBuffer, DWORD pathLength,
+                    FileDialogProposal proposal) {
+    if (proposal == FileDialogProposal::FromNameField && pathLength > 0) {
         // The dialog would take a trailing blank as part of the extension ("dat ") and save
         // under another name than the one shown.
         size_t n = TextLength(nameField, nameLength);

@@ -19,13 +19,22 @@ constexpr DWORD OPEN_FILE_NAME_SIZE = offsetof(OPENFILENAMEA, lpTemplateName) + 
 static_assert(OPEN_FILE_NAME_SIZE == 76, "the 32-bit record without the Windows 2000 fields");
 #endif
 
+// Where the name that a file dialog offers comes from.
+enum class FileDialogProposal {
+    FromNameField, // the text of the name field, copied into the path buffer
+    InPathBuffer,  // put into the path buffer by the caller beforehand; nothing is copied
+};
+
 // Fills every field of `record` for one dialog. The text of nameField (up to its NUL, without
 // trailing blanks) is copied into pathBuffer, which the dialog offers as the initial name and
 // fills with the full path of the chosen file; nameField receives the chosen file's name
-// without its folder. Both buffers must outlive the dialog.
+// without its folder. Both buffers must outlive the dialog. With
+// FileDialogProposal::InPathBuffer, pathBuffer already holds the name to offer (text and
+// NUL) and is left as it is.
 void InitFileDialog(OPENFILENAMEA& record, HWND owner, const char* title, DWORD flags,
                     const char* filter, const char* defaultExtension, char* nameField,
-                    DWORD nameLength, char* pathBuffer, DWORD pathLength);
+                    DWORD nameLength, char* pathBuffer, DWORD pathLength,
+                    FileDialogProposal proposal = FileDialogProposal::FromNameField);
 
 // The file the user confirmed in a dialog that returned TRUE: the full path in the record's
 // file buffer.

@@ -2,7 +2,9 @@
 // Starts EXE, waits for its main window of class CLASS, saves a screenshot, closes the
 // window as a user would (WM_CLOSE, once the window takes input) and succeeds only when the
 // program exits with code 0.
-#include "wintest.h"
+#include "modalscript.h"
+#include "screencap.h"
+#include "startprog.h"
 
 #include <cstdio>
 

@@ -1,7 +1,10 @@
 // Chromel in process under Wine: the window the program creates, driven by the messages
 // and keys a user's actions produce, checked in its data, its controls and on the screen.
 #include "chromel.h"
-#include "wintest.h"
+#include "mixcalc.h"
+#include "keyinput.h"
+#include "modalscript.h"
+#include "screencap.h"
 
 #include <gtest/gtest.h>
 
@@ -53,8 +56,8 @@ class Mixer : public ::testing::Test {
     void SetUp() override {
         ResetProgramData();
         UnregisterClassA(CHROMEL_CLASS, Instance());
-        ASSERT_NE(RegisterMixerClass(Instance()), 0);
-        hwnd = CreateMixerWindow(Instance());
+        ASSERT_TRUE(RegisterChromelClasses(Instance()));
+        hwnd = CreateChromelWindow(Instance());
         ASSERT_NE(hwnd, nullptr);
         SetClientSize(560, 400);
         ShowWindow(hwnd, SW_SHOWNORMAL);

@@ -4,6 +4,7 @@
 
 #include "klavio.h"
 #include "keyline.h"
+#include "msgloop.h"
 #include "wintest.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ class KlavioWindow : public ::testing::Test {
 
     void SetUp() override {
         HINSTANCE inst = GetModuleHandleA(nullptr);
-        static bool registered = RegisterKlavioClass(inst);
+        static bool registered = RegisterKlavioClasses(inst);
         ASSERT_TRUE(registered);
         hwnd = CreateKlavioWindow(inst);
         ASSERT_NE(hwnd, nullptr);
@@ -300,7 +301,7 @@ TEST(KlavioNoMemory, ReportsAndEndsWithCode41) {
     EXPECT_EXIT(
         {
             HINSTANCE inst = GetModuleHandleA(nullptr);
-            RegisterKlavioClass(inst);
+            RegisterKlavioClasses(inst);
             logAllocate = NoMemoryAlloc;
             WatchForNoMemoryBox("Klavio", "klavio_no_memory");
             CreateKlavioWindow(inst);

@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "parvane.h"
-#include "picture_wnd.h"
+#include "picturewnd.h"
 #include "textio.h"
-#include "wintest.h"
+#include "modalscript.h"
+#include "startprog.h"
 
 namespace {
 
@@ -69,10 +70,9 @@ bool WriteBigBitmap(const std::string& path) {
 
 int main() {
     hInst = GetModuleHandleA(nullptr);
-    FillViewerClass(hInst);
-    if (!RegisterViewerClass(MAIN_CLASS) || !RegisterViewerClass(PICTURE_CLASS))
+    if (!RegisterParvaneClasses(hInst))
         return 2;
-    hwndMain = CreateMainWindow(hInst);
+    hwndMain = CreateParvaneWindow(hInst);
     if (hwndMain == nullptr)
         return 2;
     ShowWindow(hwndMain, SW_SHOWMAXIMIZED);

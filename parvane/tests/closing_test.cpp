@@ -8,6 +8,7 @@
 
 #include "bmpfiles.h"
 #include "parvane_fixture.h"
+#include "modalscript.h"
 
 namespace {
 

@@ -3,6 +3,9 @@
 #include <cstring>
 
 #include "bmpfiles.h"
+#include "keyinput.h"
+#include "modalscript.h"
+#include "screencap.h"
 
 void ResetProgramData() {
     for (int s = 0; s < SLOT_COUNT; ++s) {
@@ -23,14 +26,11 @@ void ResetProgramData() {
 void ParvaneMain::SetUp() {
     ResetProgramData();
     hInst = GetModuleHandleA(nullptr);
-    static const bool registered = [] {
-        FillViewerClass(hInst);
-        return RegisterViewerClass(MAIN_CLASS) && RegisterViewerClass(PICTURE_CLASS);
-    }();
+    static const bool registered = RegisterParvaneClasses(hInst);
     ASSERT_TRUE(registered);
     hAccel = LoadAcceleratorsA(hInst, MAKEINTRESOURCEA(IDR_Accel));
     ASSERT_NE(hAccel, nullptr);
-    hwndMain = CreateMainWindow(hInst);
+    hwndMain = CreateParvaneWindow(hInst);
     ASSERT_NE(hwndMain, nullptr);
     MoveWindow(hwndMain, 0, 0, MAIN_WIDTH, MAIN_HEIGHT, TRUE);
     ShowWindow(hwndMain, SW_SHOWNORMAL);

@@ -11,12 +11,14 @@
 #include <vector>
 
 #include "filesel.h"
+#include "lasterror.h"
 #include "parvane.h"
-#include "picture_wnd.h"
-#include "splash_dlg.h"
-#include "viewer_wnd.h"
+#include "picturewnd.h"
+#include "slots.h"
+#include "splashdlg.h"
+#include "sysdialogs.h"
+#include "viewerwnd.h"
 #include "textio.h"
-#include "wintest.h"
 
 // Puts every program-wide datum back to its start value.
 void ResetProgramData();

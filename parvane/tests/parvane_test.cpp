@@ -10,6 +10,9 @@
 #include "bmpfiles.h"
 #include "msgloop.h"
 #include "parvane_fixture.h"
+#include "keyinput.h"
+#include "modalscript.h"
+#include "screencap.h"
 
 namespace {
 

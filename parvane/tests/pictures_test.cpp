@@ -9,6 +9,8 @@
 
 #include "bmpfiles.h"
 #include "parvane_fixture.h"
+#include "modalscript.h"
+#include "screencap.h"
 
 namespace {
 
@@ -54,7 +56,12 @@ RECT RectInMain(HWND child) {
 
 TEST_F(ParvaneMain, FileDialogRecordIsFilledForEachDialog) {
     memset(&ofn, 0x55, sizeof ofn);
+    // The proposal stands in szFile before the record is filled, and stays as it is.
+    ProposeFileName("a b.bmp  ", 9, szFile);
+    const std::string proposal(szFile, sizeof szFile);
+    memset(szFileTitle, 'x', sizeof szFileTitle);
     InitOpenFileName(hwndMain, "T");
+    EXPECT_EQ(std::string(szFile, sizeof szFile), proposal);
     EXPECT_EQ(ofn.lStructSize, static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400A));
 #ifndef _WIN64
     EXPECT_EQ(ofn.lStructSize, 76u);
@@ -396,7 +403,7 @@ TEST_F(Pictures, WithoutTheStartUpPictureWindowsTakeTheBitmapSizeAndDoNotCascade
     const HINSTANCE exe = hInst;
     hInst = GetModuleHandleA("kernel32.dll");
     BoxSeen box;
-    ASSERT_TRUE(RunModal([&] { hwndMain = CreateMainWindow(exe); }, {BoxStep("Fehler", &box)}));
+    ASSERT_TRUE(RunModal([&] { hwndMain = CreateParvaneWindow(exe); }, {BoxStep("Fehler", &box)}));
     hInst = exe;
     ASSERT_NE(hwndMain, nullptr);
     EXPECT_EQ(box.owner, hwndMain);

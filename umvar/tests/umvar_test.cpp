@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "block_text.h"
+#include "envblock.h"
 #include "umvar.h"
 #include "wintest.h"
 
@@ -56,7 +57,7 @@ class UmvarWindow : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         hInst = GetModuleHandleA(nullptr);
-        ASSERT_TRUE(RegisterUmvarClass());
+        ASSERT_TRUE(RegisterUmvarClasses(hInst));
     }
 
     void SetUp() override {
@@ -72,7 +73,7 @@ class UmvarWindow : public ::testing::Test {
         SetEnvironmentVariableA("=UMVAR_HIDDEN", "x");
         ASSERT_TRUE(SetEnvironmentVariableA(kLongName.c_str(), "long"));
 
-        hwnd = CreateUmvarWindow();
+        hwnd = CreateUmvarWindow(hInst);
         ASSERT_NE(hwnd, nullptr);
         ShowWindow(hwnd, SW_SHOWNORMAL);
         UpdateWindow(hwnd);
@@ -303,9 +304,9 @@ TEST(UmvarNoMemory, ReportsAndEndsWithCode41) {
     EXPECT_EXIT(
         {
             hInst = GetModuleHandleA(nullptr);
-            RegisterUmvarClass();
+            RegisterUmvarClasses(hInst);
             SetEnvironmentVariableA("UMVAR_PICKED", "value");
-            HWND hwnd = CreateUmvarWindow();
+            HWND hwnd = CreateUmvarWindow(hInst);
             ShowWindow(hwnd, SW_SHOWNORMAL);
             const LRESULT i =
                 SendMessageA(hwndNameList, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),

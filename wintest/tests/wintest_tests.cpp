@@ -1,4 +1,5 @@
-#include "wintest.h"
+#include "modalscript.h"
+#include "screencap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,12 @@
-// The Chromel main window: the white panel with three bars, their captions and values, and
-// the colour field on the right, which is nothing but the class background brush.
+// MixerWndProc, the Chromel main window: the white panel with three bars, their captions
+// and values, and the colour field on the right, which is nothing but the class background
+// brush; the window's class and creation.
 #include <windows.h>
 
 #include "chromel.h"
+#include "mixcalc.h"
 
 const char CHROMEL_CLASS[] = "Chromel";
-const char CHROMEL_TITLE[] = "Farbmischung \xFC"
-                             "ber Bildlaufleisten";
-const char COLOR_CAPTIONS[3][5] = {{'R', 'o', 't', '\0', ' '}, "Gr\xFCn", "Blau"};
 
 HWND hwndPanel;
 HWND hwndBar[3];
@@ -21,9 +20,14 @@ WNDPROC pfnOrigBarProc[3];
 int iFocusBar;
 int cyText;
 RECT rcMix;
-char szLevel[LEVEL_TEXT_SIZE];
 
 namespace {
+
+const char CHROMEL_TITLE[] = "Farbmischung \xFC"
+                             "ber Bildlaufleisten";
+const char COLOR_CAPTIONS[3][5] = {{'R', 'o', 't', '\0', ' '}, "Gr\xFCn", "Blau"};
+// The value text being built.
+char szLevel[LEVEL_TEXT_SIZE];
 
 HWND CreateChild(HWND parent, HINSTANCE hInst, const char* cls, const char* text, DWORD style,
                  int id) {
@@ -92,7 +96,8 @@ void OnVScroll(HWND hwnd, int id, int code, int thumb) {
     FormatLevel(nLevel[id], szLevel);
     SetWindowTextA(hwndLevel[id], szLevel);
 
-    HBRUSH mixed = CreateSolidBrush(RGB(nLevel[0] & 0xFF, nLevel[1] & 0xFF, nLevel[2] & 0xFF));
+    // NewLevel keeps every value inside the bars' range 0..255: each is a colour byte as it is.
+    HBRUSH mixed = CreateSolidBrush(RGB(nLevel[0], nLevel[1], nLevel[2]));
     // Without a new brush the class keeps its old one rather than having none.
     if (mixed != nullptr) {
         HGDIOBJ old = reinterpret_cast<HGDIOBJ>(
@@ -162,7 +167,7 @@ LRESULT CALLBACK MixerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-ATOM RegisterMixerClass(HINSTANCE hInstance) {
+bool RegisterChromelClasses(HINSTANCE hInstance) {
     WNDCLASSA wc{};
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = MixerWndProc;
@@ -171,13 +176,14 @@ ATOM RegisterMixerClass(HINSTANCE hInstance) {
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = CreateSolidBrush(RGB(0, 0, 0));
     wc.lpszClassName = CHROMEL_CLASS;
-    ATOM atom = RegisterClassA(&wc);
-    if (atom == 0)
+    if (RegisterClassA(&wc) == 0) {
         DeleteObject(wc.hbrBackground);
-    return atom;
+        return false;
+    }
+    return true;
 }
 
-HWND CreateMixerWindow(HINSTANCE hInstance) {
+HWND CreateChromelWindow(HINSTANCE hInstance) {
     return CreateWindowA(CHROMEL_CLASS, CHROMEL_TITLE, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, hInstance,
                          nullptr);

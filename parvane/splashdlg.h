@@ -6,8 +6,11 @@
 #include "seams.h"
 
 extern UINT_PTR idSplashTimer;
-constexpr UINT SPLASH_MILLISECONDS = 4000;
 // The timer service of the splash. Calls go through this pointer so that a test can shorten
 // the time or make the timer fail; the program never changes it.
 extern SetTimerRoutine splashSetTimer;
 INT_PTR CALLBACK SplashDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Shows the splash dialog over the main window until it ends itself; a template that cannot
+// be loaded skips it.
+void ShowSplash();

@@ -1,12 +1,20 @@
 // ViewerWndProc, the procedure of both window kinds: the main window, which shows the
 // start-up picture and carries out the menu commands, and the picture windows, whose
-// branches are in picture_wnd.cpp. Both paint their slot's bitmap the same way.
-#include "viewer_wnd.h"
+// branches are in picturewnd.cpp. Both paint their slot's bitmap the same way. Also the
+// class record of both kinds and the main window's creation.
+#include "viewerwnd.h"
 
 #include "closereq.h"
-#include "filesel.h"
+#include "lasterror.h"
 #include "parvane.h"
-#include "picture_wnd.h"
+#include "picturewnd.h"
+#include "placement.h"
+
+HINSTANCE hInst = nullptr;
+HMENU hMenu = nullptr;
+HWND hwndMain = nullptr;
+HACCEL hAccel = nullptr;
+WNDCLASSA wc;
 
 HBITMAP hBmp[SLOT_COUNT];
 std::int32_t bmpWidth[SLOT_COUNT];
@@ -17,6 +25,9 @@ CreateDCRoutine paintCreateDC = CreateCompatibleDC;
 std::int32_t cxFrame, cyFrame, cyCaption;
 
 namespace {
+
+// The caption of the help and info boxes.
+constexpr char BOX_CAPTION[] = "Parvane";
 
 // A picture window's slot is its control id; -1 for an id that is not a picture slot.
 int SlotOf(HWND hwnd) {
@@ -113,4 +124,29 @@ LRESULT CALLBACK ViewerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     default: return DefWindowProcA(hwnd, message, wParam, lParam);
     }
+}
+
+bool RegisterParvaneClasses(HINSTANCE hInstance) {
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = ViewerWndProc;
+    wc.cbClsExtra = 0;
+    wc.cbWndExtra = 0;
+    wc.hInstance = hInstance;
+    wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszMenuName = nullptr;
+    wc.lpszClassName = MAIN_CLASS;
+    if (RegisterClassA(&wc) == 0)
+        return false;
+    wc.lpszClassName = PICTURE_CLASS;
+    return RegisterClassA(&wc) != 0;
+}
+
+HWND CreateParvaneWindow(HINSTANCE hInstance) {
+    // Without its menu the window simply has no menu bar.
+    hMenu = LoadMenuA(hInstance, "ParvaneMenu");
+    return CreateWindowExA(0, MAIN_CLASS, MAIN_TITLE, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                           hMenu, hInstance, nullptr);
 }

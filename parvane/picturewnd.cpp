@@ -2,11 +2,14 @@
 // cascaded inside the main window's client area, at most MAX_CHILDREN at a time.
 #include <cstring>
 
-#include "picture_wnd.h"
+#include "picturewnd.h"
 
 #include "filesel.h"
+#include "lasterror.h"
 #include "parvane.h"
-#include "viewer_wnd.h"
+#include "placement.h"
+#include "slots.h"
+#include "viewerwnd.h"
 #include "textio.h"
 
 std::int32_t nChildren = 0;
@@ -14,6 +17,9 @@ std::int32_t xNextChild = 0, yNextChild = 0;
 char szFileName[FILE_FIELD_LENGTH];
 
 namespace {
+
+// The error code shown when the system loader fails without saying why, or faults.
+constexpr DWORD LOAD_FAILED_CODE = ERROR_INVALID_DATA;
 
 // The start value: the name, a NUL and blanks, as in every fixed text.
 [[maybe_unused]] const bool fileNameSet =

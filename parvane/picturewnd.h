@@ -6,14 +6,12 @@
 
 #include <cstdint>
 
-#include "viewcalc.h"
+#include "namefields.h"
 
 extern std::int32_t nChildren;
 extern std::int32_t xNextChild, yNextChild;
 extern char szFileName[FILE_FIELD_LENGTH];
 constexpr char START_FILE_NAME[] = "Zelmark_h.bmp";
-// The error code shown when the system loader fails without saying why, or faults.
-constexpr DWORD LOAD_FAILED_CODE = ERROR_INVALID_DATA;
 
 // The open command: asks for a file, then opens its picture window.
 void OpenCommand(HWND hwnd);

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "viewcalc.h"
+#include "slots.h"
 
 // The slot table: slot 0 holds the start-up picture, slots 1 to MAX_CHILDREN the pictures of
 // the picture windows, a picture window's slot being its control id.
@@ -35,4 +35,3 @@ LRESULT CALLBACK ViewerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 // Texts of the commands.
 constexpr char HELP_TEXT[] = "Hilfestellung nicht implementiert.";
 constexpr char INFO_TEXT[] = "AboutBox\n\rParvane 1.0: Bitmap-Dateien laden und anzeigen";
-constexpr char BOX_CAPTION[] = "Parvane";

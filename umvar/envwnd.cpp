@@ -1,4 +1,5 @@
-// The Umvar main window: the list of variable names and the value line of the selected one.
+// EnvWndProc, the Umvar main window: the list of variable names and the value line of the
+// selected one; the walk that fills the list; the window's class and creation.
 #include <windows.h>
 
 #include "runerror_box.h"
@@ -11,14 +12,17 @@
 HINSTANCE hInst = nullptr;
 HWND hwndNameList = nullptr;
 HWND hwndValueLine = nullptr;
-char szEnvName[ENV_NAME_MAX + 1];
-char szPickedName[ENV_NAME_MAX + 1];
 LocalAllocRoutine valueAllocate = LocalAlloc;
+
+namespace {
 
 const char UMVAR_CLASS[] = "Umvar";
 const char UMVAR_TITLE[] = "Umgebungsvariablen";
 
-namespace {
+// The name being added to the list, and the selected name as the list box returns it; each
+// with its NUL.
+char szEnvName[ENV_NAME_MAX + 1];
+char szPickedName[ENV_NAME_MAX + 1];
 
 void CreateControls(HWND hwnd) {
     const LONG units = GetDialogBaseUnits();
@@ -100,13 +104,13 @@ LRESULT CALLBACK EnvWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-bool RegisterUmvarClass() {
+bool RegisterUmvarClasses(HINSTANCE hInstance) {
     WNDCLASSA wc{};
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = EnvWndProc;
     wc.cbClsExtra = 0;
     wc.cbWndExtra = 0;
-    wc.hInstance = hInst;
+    wc.hInstance = hInstance;
     wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
@@ -115,8 +119,8 @@ bool RegisterUmvarClass() {
     return RegisterClassA(&wc) != 0;
 }
 
-HWND CreateUmvarWindow() {
+HWND CreateUmvarWindow(HINSTANCE hInstance) {
     return CreateWindowA(UMVAR_CLASS, UMVAR_TITLE, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, hInst,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, hInstance,
                          nullptr);
 }

@@ -1,11 +1,19 @@
 // The splash dialog: the start-up picture in a captioned child window centred over the main
 // window's client area for four seconds. It ends only through its timer.
-#include "splash_dlg.h"
+#include "splashdlg.h"
 
-#include "viewcalc.h"
+#include "parvane.h"
+#include "placement.h"
 
 UINT_PTR idSplashTimer = 1;
 SetTimerRoutine splashSetTimer = SetTimer;
+
+namespace {
+
+// How long the splash stands.
+constexpr UINT SPLASH_MILLISECONDS = 4000;
+
+} // namespace
 
 INT_PTR CALLBACK SplashDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
@@ -33,4 +41,9 @@ INT_PTR CALLBACK SplashDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM) {
         return TRUE;
     default: return FALSE;
     }
+}
+
+void ShowSplash() {
+    // A template that cannot be loaded gives -1 at once: the splash is skipped.
+    DialogBoxParamA(hInst, MAKEINTRESOURCEA(IDD_Splash), hwndMain, SplashDlgProc, 0);
 }

@@ -1,10 +1,12 @@
-// The Klavio main window: the event log, its recording and scrolling, and the table painting.
+// KeyEventWndProc, the Klavio main window: the event log, its recording and scrolling, and
+// the table painting; the window's class and creation.
 #include <windows.h>
 
 #include "runerror_box.h"
 
 #include "klavio.h"
 #include "keyline.h"
+#include "logrows.h"
 
 #include <cstring>
 #include <string>
@@ -18,13 +20,17 @@ int cxWnd = 0, cyWnd = 0;
 RECT rcLogArea;
 LocalAllocRoutine logAllocate = LocalAlloc;
 
-char szKeyLabel[KEY_LABEL_SIZE];
-char szLine[LINE_SIZE];
+namespace {
 
 const char KLAVIO_CLASS[] = "Klavio";
 const char KLAVIO_TITLE[] = "Tastaturereignisse, Version 1";
 
-namespace {
+// The line buffer; the columns after LINE_WIDTH stay blank.
+constexpr int LINE_SIZE = 128;
+
+// Working fields of the line being painted.
+char szKeyLabel[KEY_LABEL_SIZE];
+char szLine[LINE_SIZE];
 
 void SetLogArea() {
     rcLogArea.left = 0;
@@ -152,7 +158,7 @@ LRESULT CALLBACK KeyEventWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-bool RegisterKlavioClass(HINSTANCE hInstance) {
+bool RegisterKlavioClasses(HINSTANCE hInstance) {
     WNDCLASSA wc;
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = KeyEventWndProc;

@@ -1,5 +1,5 @@
-// The replacement procedure of the three bars: remembers the focused bar and moves the
-// focus on Tab and Shift+Tab; everything else is the platform scroll bar's.
+// ScrollBarWndProc, the replacement procedure of the three bars: remembers the focused bar
+// and moves the focus on Tab and Shift+Tab; everything else is the platform scroll bar's.
 #include <windows.h>
 
 #include "chromel.h"

@@ -1,0 +1,22 @@
+// The texts of Parvane's error boxes: the system's last error code, and a file dialog that
+// failed. Portable: no platform headers.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The length of the error box's fixed-length text.
+constexpr std::size_t ERR_TEXT_LENGTH = 60;
+
+// The error box text for a system error code (ERR_TEXT_LENGTH characters): "Fehlercode: ",
+// the code in a 6-column integer field, a NUL and blanks. Code 0 means the system reported
+// nothing: no box, false, and the text is left alone.
+bool FormatErrorText(std::int32_t code, char* text);
+
+// The extended error of a file dialog whose chosen path is longer than its file buffer
+// (FNERR_BUFFERTOOSMALL).
+constexpr std::uint32_t FILE_DIALOG_BUFFER_TOO_SMALL = 0x3003;
+// The box text for a file dialog that failed with the extended error `code` (not 0): why,
+// and that no file was opened.
+std::string FileDialogFailureMessage(std::uint32_t code);
