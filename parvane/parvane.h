@@ -18,8 +18,10 @@ constexpr char MAIN_CLASS[] = "Parvane";
 constexpr char PICTURE_CLASS[] = "ParvaneChildWnd";
 constexpr char MAIN_TITLE[] = "Parvane - Laden und Anzeigen einer Bitmap Datei";
 
-// Fills wc for the instance and registers it for the main window, then, with only the class
-// name changed, for the picture windows; false when either registration fails.
-bool RegisterParvaneClasses(HINSTANCE hInstance);
+// The two window classes share one record: RegisterParvaneClass fills wc for the instance and
+// registers it for the main window; RegisterPictureClass registers it again with only the
+// class name changed, once the main window shows. Each returns false when it fails.
+bool RegisterParvaneClass(HINSTANCE hInstance);
+bool RegisterPictureClass();
 // Loads the menu and creates the (hidden) main window; its start-up picture loads meanwhile.
 HWND CreateParvaneWindow(HINSTANCE hInstance);

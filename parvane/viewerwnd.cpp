@@ -126,7 +126,7 @@ LRESULT CALLBACK ViewerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
-bool RegisterParvaneClasses(HINSTANCE hInstance) {
+bool RegisterParvaneClass(HINSTANCE hInstance) {
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = ViewerWndProc;
     wc.cbClsExtra = 0;
@@ -137,8 +137,10 @@ bool RegisterParvaneClasses(HINSTANCE hInstance) {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszMenuName = nullptr;
     wc.lpszClassName = MAIN_CLASS;
-    if (RegisterClassA(&wc) == 0)
-        return false;
+    return RegisterClassA(&wc) != 0;
+}
+
+bool RegisterPictureClass() {
     wc.lpszClassName = PICTURE_CLASS;
     return RegisterClassA(&wc) != 0;
 }

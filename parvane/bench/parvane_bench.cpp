@@ -70,7 +70,7 @@ bool WriteBigBitmap(const std::string& path) {
 
 int main() {
     hInst = GetModuleHandleA(nullptr);
-    if (!RegisterParvaneClasses(hInst))
+    if (!RegisterParvaneClass(hInst) || !RegisterPictureClass())
         return 2;
     hwndMain = CreateParvaneWindow(hInst);
     if (hwndMain == nullptr)

@@ -26,7 +26,7 @@ void ResetProgramData() {
 void ParvaneMain::SetUp() {
     ResetProgramData();
     hInst = GetModuleHandleA(nullptr);
-    static const bool registered = RegisterParvaneClasses(hInst);
+    static const bool registered = RegisterParvaneClass(hInst) && RegisterPictureClass();
     ASSERT_TRUE(registered);
     hAccel = LoadAcceleratorsA(hInst, MAKEINTRESOURCEA(IDR_Accel));
     ASSERT_NE(hAccel, nullptr);
