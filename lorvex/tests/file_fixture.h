@@ -5,37 +5,11 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <fstream>
-#include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "formdemo_testing.h"
 #include "lorvex_fixture.h"
-
-inline const char* const LOAD_TITLE = "W\xE4hle zu ladende Ergebnisdatei";
-inline const char* const SAVE_TITLE = "W\xE4hle Dateinamen zum Speichern der Ergebnisse";
-
-// The question the save dialog asks before it replaces a file.
-inline std::function<HWND()> OverwritePrompt(HWND* saveDialog) {
-    return [saveDialog]() -> HWND {
-        HWND w = FindThreadDialog();
-        return w != nullptr && w != *saveDialog && GetWindow(w, GW_OWNER) == *saveDialog ? w
-                                                                                         : nullptr;
-    };
-}
-
-inline std::string ReadAll(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-inline void WriteAll(const std::string& path, const std::string& content) {
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f << content;
-}
 
 class FileCommands : public LorvexMain {
   protected:

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "about.h"
+#include "formdemo_testing.h"
 #include "lorvex_fixture.h"
 
 namespace {
@@ -71,13 +72,7 @@ TEST_F(FormelDialog, OpensOnTheDefaultsAndOkComputesAndShowsTheTable) {
              EXPECT_EQ(bm.bmWidth, 411);
              EXPECT_EQ(bm.bmHeight, 104);
 
-             EXPECT_EQ(ItemText(dlg, IDC_A), "           1.0000");
-             EXPECT_EQ(ItemText(dlg, IDC_B), "           2.0000");
-             EXPECT_EQ(ItemText(dlg, IDC_XMIN), "         -12.0000");
-             EXPECT_EQ(ItemText(dlg, IDC_XMAX), "          12.0000");
-             EXPECT_EQ(ItemText(dlg, IDC_N), "4");
-             EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_PLUS), BST_CHECKED);
-             EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_MINUS), BST_UNCHECKED);
+             ExpectDefaultParameterTexts(dlg);
              HWND list = GetDlgItem(dlg, IDC_M);
              EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 10);
              EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 7);

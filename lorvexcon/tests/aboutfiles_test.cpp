@@ -6,28 +6,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
+#include "formdemo_testing.h"
 #include "lorvexcon_fixture.h"
 #include "resultfile.h"
 
 namespace {
-
-const char* const LOAD_TITLE = "W\xE4hle zu ladende Ergebnisdatei";
-const char* const SAVE_TITLE = "W\xE4hle Dateinamen zum Speichern der Ergebnisse";
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-void WriteAll(const std::string& path, const std::string& content) {
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f << content;
-}
 
 // A table no start-up state holds.
 ResultTable SampleTable() {
@@ -61,15 +45,6 @@ std::vector<std::string> FolderFiles(const std::string& folder) {
     }
     std::sort(names.begin(), names.end());
     return names;
-}
-
-// The question of the save dialog before it replaces a file.
-std::function<HWND()> OverwritePrompt(HWND* saveDialog) {
-    return [saveDialog]() -> HWND {
-        HWND w = FindThreadDialog();
-        return w != nullptr && w != *saveDialog && GetWindow(w, GW_OWNER) == *saveDialog ? w
-                                                                                         : nullptr;
-    };
 }
 
 class Files : public LorvexCon {
@@ -168,6 +143,7 @@ TEST_F(Files, RecordOwnedByTheResultsWindowAndFlagsPerDialog) {
         // name offered has no trailing blank, which the dialog would take into the extension.
         EXPECT_EQ(ofn.lpstrFile, chosenPath);
         EXPECT_STREQ(chosenPath, "Lorvex_Ergebnis.dat");
+        EXPECT_EQ(ofn.nMaxFile, 256u);
         EXPECT_EQ(ofn.lpstrFileTitle, formulaModel.resultFileName);
         EXPECT_EQ(ofn.nMaxFileTitle, 256u);
         EXPECT_STREQ(ofn.lpstrTitle, "T");
@@ -369,10 +345,10 @@ TEST_F(Files, TheFirstOfferTakenUnchangedIsLorvexErgebnisDat) {
 TEST_F(Files, AFailedFileDialogIsReportedAsALineAndNothingIsReadOrWritten) {
     const std::string good = Path("gut.dat");
     WriteAll(good, ResultFileContent(SampleTable()));
-    // A path of 260 characters typed into the save dialog: one more than the path buffer
-    // holds beside its NUL. (Wine's save dialog itself crashes on somewhat longer ones.)
-    const std::string tooLong = dir + "\\" + std::string(260 - dir.size() - 5, 'a') + ".dat";
-    ASSERT_EQ(tooLong.size(), 260u);
+    // A path of 256 characters typed into the save dialog: one more than the 256-character
+    // path buffer holds beside its NUL. (Wine's save dialog itself crashes on much longer ones.)
+    const std::string tooLong = dir + "\\" + std::string(256 - dir.size() - 5, 'a') + ".dat";
+    ASSERT_EQ(tooLong.size(), 256u);
     // Wine's open dialog refuses a path that long itself ("File does not exist"), so it
     // never returns one: while it runs, the buffer it was given is made shorter than the
     // path of the file chosen, which fails the same way.

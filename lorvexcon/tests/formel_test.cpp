@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "formdemo_testing.h"
 #include "lorvexcon_fixture.h"
 
 namespace {
@@ -58,13 +59,7 @@ TEST_F(FormelCS, OpensOnTheDefaultsInTemplateOrder) {
             child = GetWindow(child, GW_HWNDNEXT);
         }
         EXPECT_EQ(child, nullptr);
-        EXPECT_EQ(ItemText(dlg, IDC_A), "           1.0000");
-        EXPECT_EQ(ItemText(dlg, IDC_B), "           2.0000");
-        EXPECT_EQ(ItemText(dlg, IDC_XMIN), "         -12.0000");
-        EXPECT_EQ(ItemText(dlg, IDC_XMAX), "          12.0000");
-        EXPECT_EQ(ItemText(dlg, IDC_N), "4");
-        EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_PLUS), BST_CHECKED);
-        EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_MINUS), BST_UNCHECKED);
+        ExpectDefaultParameterTexts(dlg);
         HWND combo = GetDlgItem(dlg, IDC_M);
         ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 10);
         const char* items[] = {"-5", "-4", "-3", "-2", "-1", " 0", " 1", " 2", " 3", " 4"};
