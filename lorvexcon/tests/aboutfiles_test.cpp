@@ -31,22 +31,6 @@ bool SameTable(const ResultTable& a, const ResultTable& b) {
     return true;
 }
 
-// The files of a folder, by name.
-std::vector<std::string> FolderFiles(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(fd.cFileName);
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class Files : public LorvexCon {
   protected:
     std::string dir, other;
@@ -55,32 +39,15 @@ class Files : public LorvexCon {
     void SetUp() override {
         LorvexCon::SetUp();
         GetCurrentDirectoryA(sizeof oldDir, oldDir);
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        const std::string stamp =
-            std::to_string(GetCurrentProcessId()) + "_" + std::to_string(GetTickCount());
-        dir = std::string(temp) + "lorvexcon_files_" + stamp;
+        dir = NewTempFolder("lorvexcon_files");
         // The current folder is another one: the files must not depend on it.
-        other = std::string(temp) + "lorvexcon_cwd_" + stamp;
-        CreateDirectoryA(dir.c_str(), nullptr);
-        CreateDirectoryA(other.c_str(), nullptr);
+        other = NewTempFolder("lorvexcon_cwd");
         SetCurrentDirectoryA(other.c_str());
     }
     void TearDown() override {
         SetCurrentDirectoryA(oldDir);
-        for (const std::string& d : {dir, other}) {
-            WIN32_FIND_DATAA fd;
-            HANDLE h = FindFirstFileA((d + "\\*").c_str(), &fd);
-            if (h != INVALID_HANDLE_VALUE) {
-                do {
-                    std::string p = d + "\\" + fd.cFileName;
-                    SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileA(p.c_str());
-                } while (FindNextFileA(h, &fd));
-                FindClose(h);
-            }
-            RemoveDirectoryA(d.c_str());
-        }
+        RemoveTree(dir);
+        RemoveTree(other);
         LorvexCon::TearDown();
     }
     std::string Path(const char* name) { return dir + "\\" + name; }
@@ -325,10 +292,10 @@ TEST_F(Files, TheFirstOfferTakenUnchangedIsLorvexErgebnisDat) {
     EXPECT_NE(question, "");
     EXPECT_EQ(ReadAll(mine), ResultFileContent(SampleTable()));
     EXPECT_EQ(ReadAll(stray), ResultFileContent(ResultTable{}));
-    EXPECT_EQ(FolderFiles(dir),
+    EXPECT_EQ(FolderNames(dir),
               (std::vector<std::string>{"Lorvex_Ergebnis.dat", "Lorvex_Ergebnis.dat .dat",
                                         "vorher.dat"}));
-    EXPECT_EQ(FolderFiles(other), std::vector<std::string>{});
+    EXPECT_EQ(FolderNames(other), std::vector<std::string>{});
 
     // Loading, again in a fresh run: OK on the name offered reads the file just saved.
     ResetFormulaModel();
@@ -400,8 +367,8 @@ TEST_F(Files, AFailedFileDialogIsReportedAsALineAndNothingIsReadOrWritten) {
         EXPECT_EQ(MenuItemGrayed(datei, 1), grayed);
     }
     // Nothing written.
-    EXPECT_EQ(FolderFiles(dir), std::vector<std::string>{"gut.dat"});
-    EXPECT_EQ(FolderFiles(other), std::vector<std::string>{});
+    EXPECT_EQ(FolderNames(dir), std::vector<std::string>{"gut.dat"});
+    EXPECT_EQ(FolderNames(other), std::vector<std::string>{});
     EXPECT_EQ(ReadAll(good), ResultFileContent(SampleTable()));
     PumpFor(100);
     SaveWindowPng(FenstroFrame(), "lorvexcon_file_dialog_failed");
