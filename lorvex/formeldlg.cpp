@@ -2,16 +2,12 @@
 // the table and shows it. Only Cancel, Escape and the close box end the dialog.
 #include <windows.h>
 
-#include <cstring>
-#include <string>
-
 #include "formeldlg.h"
 
 #include "about.h"
 #include "formula.h"
 #include "lorvex.h"
 #include "resultswnd.h"
-#include "textio.h"
 
 char aText[PARAM_FIELD_LENGTH];
 char bText[PARAM_FIELD_LENGTH];
@@ -23,6 +19,9 @@ HWND hwndMList = nullptr;
 
 namespace {
 
+// The list counts its items from 0: the value v stands at index v + 5.
+constexpr int M_LIST_OFFSET = M_ITEM_OFFSET - 1;
+
 void InitDialog(HWND hDlg) {
     CenterWindowOver(hDlg, GetWindow(hDlg, GW_OWNER));
 
@@ -32,9 +31,7 @@ void InitDialog(HWND hDlg) {
 
     hwndMList = GetDlgItem(hDlg, IDC_M);
     for (int k = 1; k <= M_ITEM_COUNT; ++k) {
-        std::string item = IntegerField(k - 6, 2);
-        memcpy(mItems[k - 1], item.data(), 2);
-        mItems[k - 1][2] = '\0';
+        FormatMItem(k, mItems[k - 1]);
         SendMessageA(hwndMList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(mItems[k - 1]));
     }
 
@@ -45,7 +42,7 @@ void InitDialog(HWND hDlg) {
     SetDlgItemTextA(hDlg, IDC_A, aText);
     SetDlgItemTextA(hDlg, IDC_B, bText);
     // Outside -5 to 4 no item is selected.
-    SendMessageA(hwndMList, LB_SETCURSEL, static_cast<WPARAM>(formulaModel.m + 5), 0);
+    SendMessageA(hwndMList, LB_SETCURSEL, static_cast<WPARAM>(formulaModel.m + M_LIST_OFFSET), 0);
     SetDlgItemInt(hDlg, IDC_N, static_cast<UINT>(formulaModel.n), TRUE);
     SetDlgItemTextA(hDlg, IDC_XMIN, xMinText);
     SetDlgItemTextA(hDlg, IDC_XMAX, xMaxText);
@@ -65,7 +62,9 @@ void Ok(HWND hDlg) {
     TakeText(hDlg, IDC_A, aText);
     TakeText(hDlg, IDC_B, bText);
     formulaModel.s = SendMessageA(hwndPlus, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1.0 : -1.0;
-    formulaModel.m = static_cast<std::int32_t>(SendMessageA(hwndMList, LB_GETCURSEL, 0, 0)) - 5;
+    // Without a selection LB_ERR (-1) gives -6.
+    formulaModel.m =
+        static_cast<std::int32_t>(SendMessageA(hwndMList, LB_GETCURSEL, 0, 0)) - M_LIST_OFFSET;
     BOOL translated = FALSE;
     formulaModel.n = static_cast<std::int32_t>(GetDlgItemInt(hDlg, IDC_N, &translated, TRUE));
     if (formulaModel.n <= 0) {
@@ -75,9 +74,7 @@ void Ok(HWND hDlg) {
     TakeText(hDlg, IDC_XMIN, xMinText);
     TakeText(hDlg, IDC_XMAX, xMaxText);
     // Each value is stored as soon as it is read; the first unreadable one ends the step.
-    if (!ReadParamField(aText, formulaModel.a) || !ReadParamField(bText, formulaModel.b) ||
-        !ReadParamField(xMinText, formulaModel.xMin) ||
-        !ReadParamField(xMaxText, formulaModel.xMax)) {
+    if (!ReadParamFields(aText, bText, xMinText, xMaxText)) {
         InputError(hDlg, "Eingabefehler");
         return;
     }

@@ -5,8 +5,6 @@
 
 #include "paramfield.h"
 
-constexpr int M_ITEM_COUNT = 10;
-constexpr int M_ITEM_LENGTH = 3;
 extern char aText[PARAM_FIELD_LENGTH];
 extern char bText[PARAM_FIELD_LENGTH];
 extern char xMinText[PARAM_FIELD_LENGTH];

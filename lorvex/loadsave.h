@@ -1,25 +1,18 @@
-// Loading and saving result files through the common file dialogs.
+// Laden and Speichern: Lorvex's commands over the formula demo's result-file dialogs, owned
+// by the main window.
 #pragma once
 
 #include <windows.h>
 
 #include <commdlg.h>
 
-#include <string>
+#include "resultfiledlg.h"
 
-#include "filedlg.h"
-#include "textio.h"
-
-extern OPENFILENAMEA ofn;
-extern char chosenPath[256]; // the full path of the file chosen in the last dialog
-// Fills every field of the record for a dialog titled `title`; `saving` selects the flags
-// of the save dialog (a new name is taken, an existing file is overwritten only after a
-// question) instead of those of the open dialog (the file must exist).
+// Fills every field of the record for a dialog titled `title` over the main window; `saving`
+// selects the flags of the save dialog instead of those of the open dialog.
 void InitOpenFileName(OPENFILENAMEA& record, const char* title, bool saving);
-// The commands Laden and Speichern. A file dialog that fails (other than by cancel) and a file
-// that cannot be read or written are reported and the program goes on; a failed load leaves
-// the table and the display as they were.
+// The commands Laden and Speichern. A file dialog that fails (other than by cancel) gets a box
+// over the main window, a file that cannot be read or written the run-time error report; the
+// program goes on, and a failed load leaves the table and the display as they were.
 void LoadResults();
 void SaveResults();
-// The report of a failed read or write, a message box without owner.
-void ReportFileError(IoError error, const std::string& path);

@@ -1,20 +1,13 @@
 #include "paramfield.h"
 
 #include <cstring>
-#include <string>
-
-#include "textio.h"
 
 void FormatParamField(double v, char* field) {
-    std::string text = DecimalField(v, 17, 4);
-    memset(field, ' ', PARAM_FIELD_LENGTH);
-    memcpy(field, text.data(), 17);
-    field[17] = '\0';
+    memcpy(field, ParamText(v).data(), PARAM_FIELD_LENGTH);
+    field[PARAM_FORMAT.width] = '\0';
 }
 
-bool ReadParamField(const char* field, double& v) {
-    // An emptied control leaves a NUL in front, which reads as no number.
-    std::string text(field, PARAM_FIELD_LENGTH);
-    ReadTarget target = DoubleTarget(v);
-    return ReadFreeFormText(text, &target, 1) == ReadStatus::Ok;
+void FormatMItem(int k, char* cell) {
+    memcpy(cell, MItemText(k).data(), M_ITEM_LENGTH);
+    cell[M_ITEM_FORMAT.width] = '\0';
 }

@@ -1,11 +1,12 @@
-// The text fields of the formula dialog's four numbers.
+// The texts of the formula dialog's controls as Lorvex hands them to the platform: the text
+// both editions show, with a NUL directly behind its field.
 #pragma once
 
-constexpr int PARAM_FIELD_LENGTH = 20;
+#include "demotexts.h"
 
-// Writes v with PARAM_FORMAT (a 17.4 decimal field) and a NUL into a parameter field; the
-// last two characters stay blank.
+// Writes v with PARAM_FORMAT and a NUL into a parameter field (PARAM_FIELD_LENGTH
+// characters); the last two characters stay blank.
 void FormatParamField(double v, char* field);
-// Reads a parameter field (blank-padded, or starting with a NUL when its control was empty)
-// free-form into v; false when it holds no readable number.
-bool ReadParamField(const char* field, double& v);
+// Writes item k of the m list (1 to M_ITEM_COUNT) with M_ITEM_FORMAT and a NUL into a cell of
+// M_ITEM_LENGTH characters.
+void FormatMItem(int k, char* cell);

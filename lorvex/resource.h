@@ -1,7 +1,9 @@
-// Identifiers shared by the resource script and the code of Lorvex.
+// Identifiers shared by the resource script and the code of Lorvex; those it shares with
+// LorvexCon (pictures, formula dialog controls) come from the formula demo's layer.
 #pragma once
 
 #include "about_ids.h"
+#include "formdemo_ids.h"
 
 // Menu commands.
 #define IDM_EXIT 30001
@@ -15,16 +17,3 @@
 // The two empty items at the end of the menu bar; nothing serves them.
 #define IDM_EMPTY_1 65535
 #define IDM_EMPTY_2 30017
-
-// Bitmaps; IDB_About is the About dialog's.
-#define IDB_Formula 107
-
-// Formula dialog.
-#define IDC_A 1008
-#define IDC_B 1009
-#define IDC_PLUS 1010
-#define IDC_MINUS 1011
-#define IDC_M 1012
-#define IDC_N 1013
-#define IDC_XMIN 1014
-#define IDC_XMAX 1015

@@ -1,17 +1,15 @@
 #include "resultlines.h"
 
 #include <cstring>
+#include <string>
 
 #include "formula.h"
-#include "textio.h"
 
 int FormatResultLine(double x, double y, char* line) {
-    TextLine t = NewTextLine(RESULT_LINE_LENGTH);
-    Put(t, DecimalField(x, 20, 4));
-    Skip(t, 3);
-    Put(t, DecimalField(y, 20, 4));
-    memcpy(line, t.text.data(), RESULT_LINE_LENGTH);
-    int k = RESULT_LINE_LENGTH;
+    const std::string text = ResultLine(x, y);
+    memset(line, ' ', RESULT_LINE_LENGTH);
+    memcpy(line, text.data(), RESULT_LINE_CHARS);
+    int k = RESULT_LINE_CHARS;
     while (k > 0 && line[k - 1] == ' ')
         --k;
     return k;

@@ -15,28 +15,13 @@ FramePlacement FramePlacementFor(std::int16_t cx, std::int16_t cy) {
 }
 
 std::string ResultRecord(double x, double y) {
-    TextLine line = NewTextLine(RESULT_RECORD_CHARS);
-    std::string xField = DecimalField(x, RESULT_FIELD_CHARS, 4);
+    std::string record = ResultLine(x, y);
     // A full x field would lose its first character to the line control and show another
     // number: it shows as a value that does not fit instead.
-    if (xField[0] != ' ')
-        xField.assign(RESULT_FIELD_CHARS, '*');
-    Put(line, xField);
-    Skip(line, 3);
-    Put(line, DecimalField(y, RESULT_FIELD_CHARS, 4));
-    return line.text;
-}
-
-std::string ParamText(double v) {
-    TextLine line = NewTextLine(PARAM_TEXT_CHARS);
-    Put(line, DecimalField(v, 17, 4));
-    return line.text;
-}
-
-std::string MItemText(int k) {
-    TextLine line = NewTextLine(M_TEXT_CHARS);
-    Put(line, IntegerField(k - M_ITEM_OFFSET, 2));
-    return line.text;
+    const int xWidth = RESULT_LINE_FORMAT.value.width;
+    if (record[0] != ' ')
+        record.replace(0, xWidth, xWidth, '*');
+    return record;
 }
 
 std::string IntegerText(std::int32_t v) {

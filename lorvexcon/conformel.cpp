@@ -10,12 +10,12 @@
 #include "textio.h"
 
 DialogRecord formelDlg;
-char aText[PARAM_TEXT_CHARS];
-char bText[PARAM_TEXT_CHARS];
-char xMinText[PARAM_TEXT_CHARS];
-char xMaxText[PARAM_TEXT_CHARS];
-char mItems[M_ITEM_COUNT][M_TEXT_CHARS];
-char mText[M_TEXT_CHARS];
+char aText[PARAM_FIELD_LENGTH];
+char bText[PARAM_FIELD_LENGTH];
+char xMinText[PARAM_FIELD_LENGTH];
+char xMaxText[PARAM_FIELD_LENGTH];
+char mItems[M_ITEM_COUNT][M_ITEM_LENGTH];
+char mText[M_ITEM_LENGTH];
 char intText[INT_TEXT_CHARS];
 char intOutText[INT_TEXT_CHARS];
 bool plusChecked;
@@ -37,11 +37,6 @@ template <std::size_t N> void ShowParam(std::int32_t id, char (&field)[N], doubl
     lastStatus = DlgSetText(formelDlg, id, field, N);
 }
 
-// A fixed-length text read free-form into one target; an empty or blank text fails.
-bool ReadText(const char* text, std::size_t length, ReadTarget target) {
-    return ReadFreeFormText(std::string(text, length), &target, 1) == ReadStatus::Ok;
-}
-
 } // namespace
 
 bool GetIntegerField(DialogRecord& dialog, std::int32_t id, std::int32_t& value) {
@@ -49,7 +44,7 @@ bool GetIntegerField(DialogRecord& dialog, std::int32_t id, std::int32_t& value)
     if (!lastStatus)
         return false;
     std::int32_t read = value;
-    if (!ReadText(intText, sizeof intText, IntTarget(read)))
+    if (!ReadFieldValue(intText, sizeof intText, IntTarget(read)))
         return false;
     value = read;
     return true;
@@ -83,7 +78,7 @@ void dlgFormelCS(std::int32_t&) {
     lastStatus = DlgSetInteger(formelDlg, IDC_M, M_ITEM_COUNT, DLG_INDEX_ITEMCOUNT);
     for (int k = 1; k <= M_ITEM_COUNT; ++k) {
         Fill(mItems[k - 1], MItemText(k));
-        lastStatus = DlgSetText(formelDlg, IDC_M, mItems[k - 1], M_TEXT_CHARS, k);
+        lastStatus = DlgSetText(formelDlg, IDC_M, mItems[k - 1], M_ITEM_LENGTH, k);
     }
     // An m outside the items leaves the combo box without selection and text: no item
     // stands for it, and the user picks or types one before the next OK.
@@ -91,7 +86,7 @@ void dlgFormelCS(std::int32_t&) {
         const std::int32_t item = formulaModel.m + M_ITEM_OFFSET;
         lastStatus = DlgSetInteger(formelDlg, IDC_M, item, DLG_INDEX_CURRENT);
         lastStatus =
-            DlgSetText(formelDlg, IDC_M, mItems[item - 1], M_TEXT_CHARS, DLG_INDEX_CURRENT);
+            DlgSetText(formelDlg, IDC_M, mItems[item - 1], M_ITEM_LENGTH, DLG_INDEX_CURRENT);
     }
     SetIntegerField(formelDlg, IDC_N, formulaModel.n);
     ShowParam(IDC_XMIN, xMinText, formulaModel.xMin);
@@ -119,25 +114,16 @@ void FormelCSDialogCBProc(DialogRecord& dialog, std::int32_t& control, std::int3
         return;
     }
     lastStatus = DlgGetText(dialog, IDC_M, mText, sizeof mText, DLG_INDEX_CURRENT);
-    if (!lastStatus || !ReadText(mText, sizeof mText, IntTarget(formulaModel.m))) {
+    if (!lastStatus || !ReadFieldValue(mText, sizeof mText, IntTarget(formulaModel.m))) {
         WriteDefaultOutput(CALLBACK_ERROR);
         return;
     }
     lastStatus = DlgGetText(dialog, IDC_XMIN, xMinText, sizeof xMinText);
     lastStatus = DlgGetText(dialog, IDC_XMAX, xMaxText, sizeof xMaxText);
     // Each value is stored as soon as it has been read; the first that fails stops.
-    const struct {
-        const char* text;
-        double* value;
-    } fields[] = {{aText, &formulaModel.a},
-                  {bText, &formulaModel.b},
-                  {xMinText, &formulaModel.xMin},
-                  {xMaxText, &formulaModel.xMax}};
-    for (const auto& f : fields) {
-        if (!ReadText(f.text, PARAM_TEXT_CHARS, DoubleTarget(*f.value))) {
-            WriteDefaultOutput(CALLBACK_ERROR);
-            return;
-        }
+    if (!ReadParamFields(aText, bText, xMinText, xMaxText)) {
+        WriteDefaultOutput(CALLBACK_ERROR);
+        return;
     }
     ComputeFormula();
     ShowResults();

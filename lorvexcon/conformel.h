@@ -9,12 +9,12 @@
 
 extern DialogRecord formelDlg;
 // The texts of the four decimal controls, of the m items and of the integer fields.
-extern char aText[PARAM_TEXT_CHARS];
-extern char bText[PARAM_TEXT_CHARS];
-extern char xMinText[PARAM_TEXT_CHARS];
-extern char xMaxText[PARAM_TEXT_CHARS];
-extern char mItems[M_ITEM_COUNT][M_TEXT_CHARS];
-extern char mText[M_TEXT_CHARS];
+extern char aText[PARAM_FIELD_LENGTH];
+extern char bText[PARAM_FIELD_LENGTH];
+extern char xMinText[PARAM_FIELD_LENGTH];
+extern char xMaxText[PARAM_FIELD_LENGTH];
+extern char mItems[M_ITEM_COUNT][M_ITEM_LENGTH];
+extern char mText[M_ITEM_LENGTH];
 extern char intText[INT_TEXT_CHARS];
 extern char intOutText[INT_TEXT_CHARS];
 extern bool plusChecked;

@@ -1,20 +1,13 @@
-// Loading and saving result files in LorvexCon through the common file dialogs.
+// Loading and saving result files in LorvexCon: its menu routines over the formula demo's
+// result-file dialogs, owned by the results window.
 #pragma once
 
-#include <windows.h>
-
-#include <commdlg.h>
-
 #include <cstdint>
-#include <string>
 
-#include "textio.h"
+#include "resultfiledlg.h"
 
-extern OPENFILENAMEA ofn;
-extern char chosenPath[MAX_PATH]; // the full path of the file chosen in the last dialog
 // Fills every field of ofn for a dialog titled title, owned by the results window; saving
-// selects the flags of the save dialog (a new name is taken, an existing file is replaced
-// only after a question) instead of those of the open dialog (the file must exist).
+// selects the flags of the save dialog instead of those of the open dialog.
 void InitOpenFileName(const char* title, bool saving);
 // Menu routines of "&Laden" and "&Speichern". A file that cannot be read or written is
 // reported and the program goes on; a failed load leaves the table and the results window

@@ -1,22 +1,13 @@
-// Identifiers shared by the resource script and the code of LorvexCon.
+// Identifiers shared by the resource script and the code of LorvexCon; those it shares with
+// Lorvex (pictures, formula dialog controls) come from the formula demo's layer.
 #pragma once
 
 #include "about_ids.h"
+#include "formdemo_ids.h"
 
 // Dialog templates.
 #define IDD_About 111
 #define IDD_FormelCS 112
 
-// The formula picture, the same drawing as Lorvex's.
-#define IDB_Formula 107
-
-// Formula dialog.
-#define IDC_A 1008
-#define IDC_B 1009
-#define IDC_PLUS 1010
-#define IDC_MINUS 1011
-#define IDC_M 1012
-#define IDC_N 1013
-#define IDC_XMIN 1014
-#define IDC_XMAX 1015
+// The OK button of the formula dialog, which carries its callback.
 #define IDC_FORMEL_OK 1020

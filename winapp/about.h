@@ -1,6 +1,6 @@
 // The About dialog and the centring of a window over its owner, for any program: the
-// dialog reads the version block of the module that holds its template, and the template
-// comes from aboutdlg.rc.
+// dialog reads the version block of the module that holds its template, which each program
+// keeps in its own resource script under the name ABOUTDLG.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,5 @@
-// Identifiers of the About dialog, shared by its code and the resource scripts that include
-// its template. Plain defines, so that the resource compiler reads them too.
+// Identifiers of the About dialog, shared by its code and the resource scripts that hold a
+// program's template. Plain defines, so that the resource compiler reads them too.
 #pragma once
 
 // Labels that may name a value of the program's version block, processed in this order.
@@ -8,9 +8,5 @@
 #define IDC_VERSION_3 1003
 #define IDC_ABOUT_NOTICE 1004
 #define IDC_VERSION_LAST 1005
-#define IDC_ABOUT_PICTURE 1006
 // The black rule under the texts of the LorvexMDI template.
 #define IDC_ABOUT_RULE 501
-
-// The picture of the Lorvex template; the program's own script supplies the bitmap.
-#define IDB_About 103

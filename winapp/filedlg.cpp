@@ -1,8 +1,5 @@
 #include "filedlg.h"
 
-#include <cderr.h>
-
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -50,14 +47,4 @@ std::string ChosenFilePath(const OPENFILENAMEA& record) {
 
 DWORD FileDialogFailure() {
     return CommDlgExtendedError();
-}
-
-std::string FileDialogFailureText(DWORD code, bool saving) {
-    const char* outcome = saving ? "Nothing was saved." : "Nothing was loaded.";
-    if (code == FNERR_BUFFERTOOSMALL)
-        return std::string("The path of the chosen file is too long. ") + outcome;
-    char text[80];
-    snprintf(text, sizeof text, "The file dialog failed (error 0x%04lX). %s",
-             static_cast<unsigned long>(code), outcome);
-    return text;
 }

@@ -43,7 +43,3 @@ std::string ChosenFilePath(const OPENFILENAMEA& record);
 // Why the last file dialog returned FALSE: 0 when the user cancelled, else the dialog's
 // extended error code (FNERR_BUFFERTOOSMALL for a path longer than the file buffer).
 DWORD FileDialogFailure();
-
-// The report of a file dialog that failed with `code` (not 0), in the formula demo's words:
-// what went wrong and that nothing was loaded, or saved.
-std::string FileDialogFailureText(DWORD code, bool saving);

@@ -5,37 +5,11 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <fstream>
-#include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "formdemo_testing.h"
 #include "lorvex_fixture.h"
-
-inline const char* const LOAD_TITLE = "W\xE4hle zu ladende Ergebnisdatei";
-inline const char* const SAVE_TITLE = "W\xE4hle Dateinamen zum Speichern der Ergebnisse";
-
-// The question the save dialog asks before it replaces a file.
-inline std::function<HWND()> OverwritePrompt(HWND* saveDialog) {
-    return [saveDialog]() -> HWND {
-        HWND w = FindThreadDialog();
-        return w != nullptr && w != *saveDialog && GetWindow(w, GW_OWNER) == *saveDialog ? w
-                                                                                         : nullptr;
-    };
-}
-
-inline std::string ReadAll(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-inline void WriteAll(const std::string& path, const std::string& content) {
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f << content;
-}
 
 class FileCommands : public LorvexMain {
   protected:
@@ -45,12 +19,7 @@ class FileCommands : public LorvexMain {
     void SetUp() override {
         LorvexMain::SetUp();
         GetCurrentDirectoryA(sizeof oldDir, oldDir);
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        // Process ids repeat under Wine: the tick count keeps the folder fresh.
-        dir = std::string(temp) + "lorvex_files_" + std::to_string(GetCurrentProcessId()) + "_" +
-              std::to_string(GetTickCount());
-        CreateDirectoryA(dir.c_str(), nullptr);
+        dir = NewTempFolder("lorvex_files");
         SetCurrentDirectoryA(dir.c_str());
     }
     void TearDown() override {
@@ -58,48 +27,11 @@ class FileCommands : public LorvexMain {
         RemoveTree(dir);
         LorvexMain::TearDown();
     }
-    static void RemoveTree(const std::string& folder) {
-        WIN32_FIND_DATAA fd;
-        HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                std::string name = fd.cFileName;
-                std::string p = folder + "\\" + name;
-                if (name == "." || name == "..")
-                    continue;
-                if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(p);
-                } else {
-                    SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileA(p.c_str());
-                }
-            } while (FindNextFileA(h, &fd));
-            FindClose(h);
-        }
-        RemoveDirectoryA(folder.c_str());
-    }
     std::string Path(const std::string& name) { return dir + "\\" + name; }
     bool SameTable(const ResultTable& a, const ResultTable& b) {
         return memcmp(&a, &b, sizeof a) == 0;
     }
 };
-
-// The names in a folder, without "." and "..".
-inline std::vector<std::string> FolderNames(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = fd.cFileName;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // Takes the dialog into a folder as a user does, by typing its path and pressing OK; waits
 // until the dialog shows it.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "about.h"
+#include "formdemo_testing.h"
 #include "lorvex_fixture.h"
 
 namespace {
@@ -26,41 +27,23 @@ class FormelDialog : public LorvexMain {
     }
 };
 
-struct ControlSpec {
-    int id;
-    const char* cls;
-    const char* text;
-};
-
 TEST_F(FormelDialog, OpensOnTheDefaultsAndOkComputesAndShowsTheTable) {
     Run({Step([](HWND dlg) {
              EXPECT_EQ(GetWindow(dlg, GW_OWNER), hwndMain);
              // Template order is the order of the child windows.
-             const ControlSpec controls[] = {
-                 {IDC_A, "Edit", nullptr},       {-1, "Static", nullptr}, // the picture
-                 {-1, "Button", "Vorzeichen"},   {IDOK, "Button", "OK"},
-                 {IDCANCEL, "Button", "Cancel"}, {-1, "Static", "a ="},
-                 {-1, "Static", "b ="},          {IDC_B, "Edit", nullptr},
-                 {-1, "Static", "s ="},          {IDC_PLUS, "Button", "+"},
-                 {IDC_MINUS, "Button", "-"},     {IDC_M, "ListBox", nullptr},
-                 {-1, "Static", "m ="},          {-1, "Static", "n ="},
-                 {IDC_N, "Edit", nullptr},       {-1, "Static", nullptr},
-                 {-1, "Static", "x (min.) ="},   {-1, "Static", "x (max.) ="},
-                 {IDC_XMIN, "Edit", nullptr},    {IDC_XMAX, "Edit", nullptr},
-             };
-             HWND child = GetWindow(dlg, GW_CHILD);
-             for (const ControlSpec& c : controls) {
-                 ASSERT_NE(child, nullptr);
-                 char cls[32] = "";
-                 GetClassNameA(child, cls, sizeof cls);
-                 EXPECT_STREQ(cls, c.cls);
-                 EXPECT_EQ(static_cast<int>(static_cast<short>(GetDlgCtrlID(child))), c.id);
-                 if (c.text) {
-                     EXPECT_EQ(WindowText(child), c.text);
-                 }
-                 child = GetWindow(child, GW_HWNDNEXT);
-             }
-             EXPECT_EQ(child, nullptr);
+             ExpectControlsInOrder(
+                 dlg, {
+                          {IDC_A, "Edit", nullptr},       {-1, "Static", nullptr}, // the picture
+                          {-1, "Button", "Vorzeichen"},   {IDOK, "Button", "OK"},
+                          {IDCANCEL, "Button", "Cancel"}, {-1, "Static", "a ="},
+                          {-1, "Static", "b ="},          {IDC_B, "Edit", nullptr},
+                          {-1, "Static", "s ="},          {IDC_PLUS, "Button", "+"},
+                          {IDC_MINUS, "Button", "-"},     {IDC_M, "ListBox", nullptr},
+                          {-1, "Static", "m ="},          {-1, "Static", "n ="},
+                          {IDC_N, "Edit", nullptr},       {-1, "Static", nullptr},
+                          {-1, "Static", "x (min.) ="},   {-1, "Static", "x (max.) ="},
+                          {IDC_XMIN, "Edit", nullptr},    {IDC_XMAX, "Edit", nullptr},
+                      });
              EXPECT_TRUE(GetWindowLongA(GetDlgItem(dlg, IDC_N), GWL_STYLE) & ES_NUMBER);
              HWND picture = GetWindow(GetDlgItem(dlg, IDC_A), GW_HWNDNEXT);
              HBITMAP bmp =
@@ -71,13 +54,7 @@ TEST_F(FormelDialog, OpensOnTheDefaultsAndOkComputesAndShowsTheTable) {
              EXPECT_EQ(bm.bmWidth, 411);
              EXPECT_EQ(bm.bmHeight, 104);
 
-             EXPECT_EQ(ItemText(dlg, IDC_A), "           1.0000");
-             EXPECT_EQ(ItemText(dlg, IDC_B), "           2.0000");
-             EXPECT_EQ(ItemText(dlg, IDC_XMIN), "         -12.0000");
-             EXPECT_EQ(ItemText(dlg, IDC_XMAX), "          12.0000");
-             EXPECT_EQ(ItemText(dlg, IDC_N), "4");
-             EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_PLUS), BST_CHECKED);
-             EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_MINUS), BST_UNCHECKED);
+             ExpectDefaultParameterTexts(dlg);
              HWND list = GetDlgItem(dlg, IDC_M);
              EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 10);
              EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 7);

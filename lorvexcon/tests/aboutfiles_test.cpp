@@ -6,28 +6,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
+#include "formdemo_testing.h"
 #include "lorvexcon_fixture.h"
 #include "resultfile.h"
 
 namespace {
-
-const char* const LOAD_TITLE = "W\xE4hle zu ladende Ergebnisdatei";
-const char* const SAVE_TITLE = "W\xE4hle Dateinamen zum Speichern der Ergebnisse";
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-void WriteAll(const std::string& path, const std::string& content) {
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f << content;
-}
 
 // A table no start-up state holds.
 ResultTable SampleTable() {
@@ -47,31 +31,6 @@ bool SameTable(const ResultTable& a, const ResultTable& b) {
     return true;
 }
 
-// The files of a folder, by name.
-std::vector<std::string> FolderFiles(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                names.push_back(fd.cFileName);
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// The question of the save dialog before it replaces a file.
-std::function<HWND()> OverwritePrompt(HWND* saveDialog) {
-    return [saveDialog]() -> HWND {
-        HWND w = FindThreadDialog();
-        return w != nullptr && w != *saveDialog && GetWindow(w, GW_OWNER) == *saveDialog ? w
-                                                                                         : nullptr;
-    };
-}
-
 class Files : public LorvexCon {
   protected:
     std::string dir, other;
@@ -80,32 +39,15 @@ class Files : public LorvexCon {
     void SetUp() override {
         LorvexCon::SetUp();
         GetCurrentDirectoryA(sizeof oldDir, oldDir);
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        const std::string stamp =
-            std::to_string(GetCurrentProcessId()) + "_" + std::to_string(GetTickCount());
-        dir = std::string(temp) + "lorvexcon_files_" + stamp;
+        dir = NewTempFolder("lorvexcon_files");
         // The current folder is another one: the files must not depend on it.
-        other = std::string(temp) + "lorvexcon_cwd_" + stamp;
-        CreateDirectoryA(dir.c_str(), nullptr);
-        CreateDirectoryA(other.c_str(), nullptr);
+        other = NewTempFolder("lorvexcon_cwd");
         SetCurrentDirectoryA(other.c_str());
     }
     void TearDown() override {
         SetCurrentDirectoryA(oldDir);
-        for (const std::string& d : {dir, other}) {
-            WIN32_FIND_DATAA fd;
-            HANDLE h = FindFirstFileA((d + "\\*").c_str(), &fd);
-            if (h != INVALID_HANDLE_VALUE) {
-                do {
-                    std::string p = d + "\\" + fd.cFileName;
-                    SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileA(p.c_str());
-                } while (FindNextFileA(h, &fd));
-                FindClose(h);
-            }
-            RemoveDirectoryA(d.c_str());
-        }
+        RemoveTree(dir);
+        RemoveTree(other);
         LorvexCon::TearDown();
     }
     std::string Path(const char* name) { return dir + "\\" + name; }
@@ -168,6 +110,7 @@ TEST_F(Files, RecordOwnedByTheResultsWindowAndFlagsPerDialog) {
         // name offered has no trailing blank, which the dialog would take into the extension.
         EXPECT_EQ(ofn.lpstrFile, chosenPath);
         EXPECT_STREQ(chosenPath, "Lorvex_Ergebnis.dat");
+        EXPECT_EQ(ofn.nMaxFile, 256u);
         EXPECT_EQ(ofn.lpstrFileTitle, formulaModel.resultFileName);
         EXPECT_EQ(ofn.nMaxFileTitle, 256u);
         EXPECT_STREQ(ofn.lpstrTitle, "T");
@@ -349,10 +292,10 @@ TEST_F(Files, TheFirstOfferTakenUnchangedIsLorvexErgebnisDat) {
     EXPECT_NE(question, "");
     EXPECT_EQ(ReadAll(mine), ResultFileContent(SampleTable()));
     EXPECT_EQ(ReadAll(stray), ResultFileContent(ResultTable{}));
-    EXPECT_EQ(FolderFiles(dir),
+    EXPECT_EQ(FolderNames(dir),
               (std::vector<std::string>{"Lorvex_Ergebnis.dat", "Lorvex_Ergebnis.dat .dat",
                                         "vorher.dat"}));
-    EXPECT_EQ(FolderFiles(other), std::vector<std::string>{});
+    EXPECT_EQ(FolderNames(other), std::vector<std::string>{});
 
     // Loading, again in a fresh run: OK on the name offered reads the file just saved.
     ResetFormulaModel();
@@ -369,10 +312,10 @@ TEST_F(Files, TheFirstOfferTakenUnchangedIsLorvexErgebnisDat) {
 TEST_F(Files, AFailedFileDialogIsReportedAsALineAndNothingIsReadOrWritten) {
     const std::string good = Path("gut.dat");
     WriteAll(good, ResultFileContent(SampleTable()));
-    // A path of 260 characters typed into the save dialog: one more than the path buffer
-    // holds beside its NUL. (Wine's save dialog itself crashes on somewhat longer ones.)
-    const std::string tooLong = dir + "\\" + std::string(260 - dir.size() - 5, 'a') + ".dat";
-    ASSERT_EQ(tooLong.size(), 260u);
+    // A path of 256 characters typed into the save dialog: one more than the 256-character
+    // path buffer holds beside its NUL. (Wine's save dialog itself crashes on much longer ones.)
+    const std::string tooLong = dir + "\\" + std::string(256 - dir.size() - 5, 'a') + ".dat";
+    ASSERT_EQ(tooLong.size(), 256u);
     // Wine's open dialog refuses a path that long itself ("File does not exist"), so it
     // never returns one: while it runs, the buffer it was given is made shorter than the
     // path of the file chosen, which fails the same way.
@@ -424,8 +367,8 @@ TEST_F(Files, AFailedFileDialogIsReportedAsALineAndNothingIsReadOrWritten) {
         EXPECT_EQ(MenuItemGrayed(datei, 1), grayed);
     }
     // Nothing written.
-    EXPECT_EQ(FolderFiles(dir), std::vector<std::string>{"gut.dat"});
-    EXPECT_EQ(FolderFiles(other), std::vector<std::string>{});
+    EXPECT_EQ(FolderNames(dir), std::vector<std::string>{"gut.dat"});
+    EXPECT_EQ(FolderNames(other), std::vector<std::string>{});
     EXPECT_EQ(ReadAll(good), ResultFileContent(SampleTable()));
     PumpFor(100);
     SaveWindowPng(FenstroFrame(), "lorvexcon_file_dialog_failed");

@@ -74,15 +74,8 @@ TEST(ResultRecord, ColumnsOfTheVisibleLine) {
     }
 }
 
-TEST(DialogTexts, ParameterItemAndIntegerTexts) {
-    EXPECT_EQ(ParamText(1), "           1.0000   ");
-    EXPECT_EQ(ParamText(-12), "         -12.0000   ");
-    EXPECT_EQ(ParamText(1e12), "*****************   ");
-    EXPECT_EQ(ParamText(-1e11), "*****************   ");
-    EXPECT_EQ(ParamText(999999999999.99994), "*****************   ");
-    const char* items[] = {"-5 ", "-4 ", "-3 ", "-2 ", "-1 ", " 0 ", " 1 ", " 2 ", " 3 ", " 4 "};
-    for (int k = 1; k <= M_ITEM_COUNT; ++k)
-        EXPECT_EQ(MItemText(k), items[k - 1]);
+// The texts of the decimal controls and the m items: formdemo/tests/demotexts_test.cpp.
+TEST(DialogTexts, IntegerTexts) {
     EXPECT_EQ(IntegerText(4), "4                   ");
     EXPECT_EQ(IntegerText(-7), "-7                  ");
     EXPECT_EQ(IntegerText(INT32_MIN), "-2147483648         ");

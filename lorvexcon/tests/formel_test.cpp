@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "formdemo_testing.h"
 #include "lorvexcon_fixture.h"
 
 namespace {
@@ -35,36 +36,17 @@ void SetOldValues() {
 TEST_F(FormelCS, OpensOnTheDefaultsInTemplateOrder) {
     Run([](HWND dlg) {
         EXPECT_EQ(GetWindow(dlg, GW_OWNER), FenstroFrame());
-        const struct {
-            int id;
-            const char* cls;
-        } order[] = {{IDC_A, "Edit"},       {-1, "Static"},
-                     {-1, "Button"},        {IDC_FORMEL_OK, "Button"},
-                     {IDCANCEL, "Button"},  {-1, "Static"},
-                     {-1, "Static"},        {IDC_B, "Edit"},
-                     {-1, "Static"},        {IDC_PLUS, "Button"},
-                     {IDC_MINUS, "Button"}, {-1, "Static"},
-                     {-1, "Static"},        {IDC_N, "Edit"},
-                     {-1, "Static"},        {-1, "Static"},
-                     {-1, "Static"},        {IDC_XMIN, "Edit"},
-                     {IDC_XMAX, "Edit"},    {IDC_M, "ComboBox"}};
-        HWND child = GetWindow(dlg, GW_CHILD);
-        for (const auto& c : order) {
-            ASSERT_NE(child, nullptr);
-            char cls[32] = "";
-            GetClassNameA(child, cls, sizeof cls);
-            EXPECT_STREQ(cls, c.cls);
-            EXPECT_EQ(static_cast<short>(GetDlgCtrlID(child)), c.id);
-            child = GetWindow(child, GW_HWNDNEXT);
-        }
-        EXPECT_EQ(child, nullptr);
-        EXPECT_EQ(ItemText(dlg, IDC_A), "           1.0000");
-        EXPECT_EQ(ItemText(dlg, IDC_B), "           2.0000");
-        EXPECT_EQ(ItemText(dlg, IDC_XMIN), "         -12.0000");
-        EXPECT_EQ(ItemText(dlg, IDC_XMAX), "          12.0000");
-        EXPECT_EQ(ItemText(dlg, IDC_N), "4");
-        EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_PLUS), BST_CHECKED);
-        EXPECT_EQ(IsDlgButtonChecked(dlg, IDC_MINUS), BST_UNCHECKED);
+        ExpectControlsInOrder(dlg, {{IDC_A, "Edit"},       {-1, "Static"},
+                                    {-1, "Button"},        {IDC_FORMEL_OK, "Button"},
+                                    {IDCANCEL, "Button"},  {-1, "Static"},
+                                    {-1, "Static"},        {IDC_B, "Edit"},
+                                    {-1, "Static"},        {IDC_PLUS, "Button"},
+                                    {IDC_MINUS, "Button"}, {-1, "Static"},
+                                    {-1, "Static"},        {IDC_N, "Edit"},
+                                    {-1, "Static"},        {-1, "Static"},
+                                    {-1, "Static"},        {IDC_XMIN, "Edit"},
+                                    {IDC_XMAX, "Edit"},    {IDC_M, "ComboBox"}});
+        ExpectDefaultParameterTexts(dlg);
         HWND combo = GetDlgItem(dlg, IDC_M);
         ASSERT_EQ(SendMessageA(combo, CB_GETCOUNT, 0, 0), 10);
         const char* items[] = {"-5", "-4", "-3", "-2", "-1", " 0", " 1", " 2", " 3", " 4"};

@@ -2,16 +2,16 @@
 """Draws the icon of LorvexMDI and writes it beside this script.
 
 lorvexmdi.ico   32x32, 16 colours: a frame window holding two overlapping document windows.
-The icon file is written by Lorvex's generator, so both programs' icons share one format.
+The icon file is written by the formula demo's generator, so both programs' icons share one format.
 The generated file is committed; run this script again after changing the picture.
 """
 import os
 import sys
 
-sys.dont_write_bytecode = True  # nothing of this run lands beside Lorvex's images
+sys.dont_write_bytecode = True  # nothing of this run lands beside the formula demo's images
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, '..', '..', 'lorvex', 'res'))
+sys.path.insert(0, os.path.join(HERE, '..', '..', 'formdemo', 'res'))
 from make_images import BLACK, DARK_GREY, LIGHT_GREY, NAVY, WHITE, write_ico  # noqa: E402
 
 TEAL = 6

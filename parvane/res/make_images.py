@@ -19,9 +19,9 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
-# The 24-bit file writer of the Lorvex pictures serves here too.
+# The 24-bit file writer of the formula demo's pictures serves here too.
 write_bmp24 = runpy.run_path(
-    os.path.join(HERE, '..', '..', 'lorvex', 'res', 'make_images.py'))['write_bmp24']
+    os.path.join(HERE, '..', '..', 'formdemo', 'res', 'make_images.py'))['write_bmp24']
 W, H = 264, 130
 GROUND = (250, 246, 232)
 FONT = '/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf'

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cderr.h>
-
 #include <cstring>
 #include <map>
 #include <string>
@@ -206,17 +204,6 @@ TEST(ChosenFilePath, StopsAtTheNulOrAtTheBufferEnd) {
     EXPECT_EQ(ChosenFilePath(record), "C:\\0123456789.da");
     record.nMaxFile = 5;
     EXPECT_EQ(ChosenFilePath(record), "C:\\01");
-}
-
-TEST(FileDialogFailureText, NamesTheReasonAndWhatWasNotDone) {
-    EXPECT_EQ(FileDialogFailureText(FNERR_BUFFERTOOSMALL, true),
-              "The path of the chosen file is too long. Nothing was saved.");
-    EXPECT_EQ(FileDialogFailureText(FNERR_BUFFERTOOSMALL, false),
-              "The path of the chosen file is too long. Nothing was loaded.");
-    EXPECT_EQ(FileDialogFailureText(FNERR_INVALIDFILENAME, false),
-              "The file dialog failed (error 0x3002). Nothing was loaded.");
-    EXPECT_EQ(FileDialogFailureText(CDERR_INITIALIZATION, true),
-              "The file dialog failed (error 0x0002). Nothing was saved.");
 }
 
 TEST(CloseMustWait, WhileABoxOfTheWindowOrAnOwnerlessTaskModalBoxIsOpen) {

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the pictures of Lorvex and writes them beside this script.
+"""Draws the pictures of the formula demo (Lorvex and LorvexCon) and writes them beside this
+script.
 
 lorvex.ico   32x32, 16 colours: a stylised application window.
 about.bmp    264x130, 24 bits: the default series plotted over x = -12 to 12.

@@ -1,0 +1,61 @@
+#include "resultfiledlg.h"
+
+#include <cderr.h>
+
+#include "demotexts.h"
+#include "filedlg.h"
+#include "formula.h"
+#include "resultfile.h"
+#include "runerror_box.h"
+
+static_assert(FILE_DIALOG_PATH_TOO_LONG == FNERR_BUFFERTOOSMALL, "the dialog's own error code");
+
+OPENFILENAMEA ofn;
+char chosenPath[RESULT_PATH_LENGTH];
+
+namespace {
+
+// After a dialog returned FALSE: a cancel says nothing; a failure (a chosen path longer than
+// the path buffer, say) is reported, so that a command that did nothing does not look done.
+void ReportDialogFailure(DialogFailureReport reportFailure, bool saving) {
+    const DWORD code = FileDialogFailure();
+    if (code != 0)
+        reportFailure(FileDialogFailureText(code, saving));
+}
+
+} // namespace
+
+void InitResultFileDialog(OPENFILENAMEA& record, HWND owner, const char* title, bool saving) {
+    InitFileDialog(record, owner, title,
+                   saving ? OFN_LONGNAMES | OFN_OVERWRITEPROMPT : OFN_LONGNAMES | OFN_FILEMUSTEXIST,
+                   RESULT_FILE_FILTER, RESULT_FILE_EXTENSION, formulaModel.resultFileName,
+                   sizeof formulaModel.resultFileName, chosenPath, sizeof chosenPath);
+}
+
+void LoadResultsThroughDialog(const char* caption, DialogFailureReport reportFailure,
+                              TableDisplay showTable) {
+    if (!GetOpenFileNameA(&ofn)) {
+        ReportDialogFailure(reportFailure, false);
+        return;
+    }
+    const std::string path = ChosenFilePath(ofn);
+    IoError error{};
+    // The reader replaces the table only when all 100 points were read.
+    if (!ReadResultFile(path, resultTable, error)) {
+        ShowRunTimeError(error, RESULT_FILE_UNIT, path, caption);
+        return;
+    }
+    showTable();
+}
+
+void SaveResultsThroughDialog(const char* caption, DialogFailureReport reportFailure) {
+    if (!GetSaveFileNameA(&ofn)) {
+        ReportDialogFailure(reportFailure, true);
+        return;
+    }
+    const std::string path = ChosenFilePath(ofn);
+    IoError error{};
+    // The writer replaces the file only once the new content is complete.
+    if (!WriteResultFile(path, resultTable, error))
+        ShowRunTimeError(error, RESULT_FILE_UNIT, path, caption);
+}
