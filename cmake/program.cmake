@@ -11,6 +11,8 @@
 #                                  framework calls back into <folder>_lib
 #     [RC <script>]                resources, compiled into the executable and the tests
 #     [TESTS <sources>...]         the Wine GoogleTest executable <folder>_tests
+#     [TESTS_CALL_MAIN]            the Wine tests compile MAIN too, so that they can call
+#                                  the program's WinMain (their own main is gtest_main's)
 #     [TEST_PROGRAMS <Names>...]   other programs the tests start; <NAME>_EXE names each
 #                                  program's file for the tests, the own one included
 #     STARTUP_CLASS <class>        the main window class the start-up check waits for
@@ -21,7 +23,7 @@
 # executable is a GUI program of the architecture it was built for.
 function(add_program name)
     cmake_parse_arguments(
-        PARSE_ARGV 1 arg "" "RC;STARTUP_CLASS"
+        PARSE_ARGV 1 arg "TESTS_CALL_MAIN" "RC;STARTUP_CLASS"
         "CORE;CORE_LINKS;CORE_TESTS;SOURCES;LINKS;MAIN;ENTRY;TESTS;TEST_PROGRAMS;BENCH")
     if(arg_UNPARSED_ARGUMENTS)
         message(FATAL_ERROR "add_program(${name}): unknown arguments ${arg_UNPARSED_ARGUMENTS}")
@@ -57,7 +59,11 @@ function(add_program name)
     target_link_libraries(${name} PRIVATE ${arg_ENTRY} ${lib})
 
     if(arg_TESTS)
-        add_executable(${folder}_tests ${arg_TESTS} ${arg_RC})
+        set(test_main)
+        if(arg_TESTS_CALL_MAIN)
+            set(test_main ${arg_MAIN})
+        endif()
+        add_executable(${folder}_tests ${arg_TESTS} ${test_main} ${arg_RC})
         target_link_libraries(${folder}_tests PRIVATE ${lib} wintest gtest_main)
         foreach(program ${name} ${arg_TEST_PROGRAMS})
             string(TOUPPER ${program} upper)

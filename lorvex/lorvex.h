@@ -1,20 +1,12 @@
-// What WinMain keeps for the whole of Lorvex, the formula demo with native windows: its
-// handles and the fixed text fields that hold the names handed to the platform.
+// The program-wide handles of Lorvex, the formula demo with native windows, set by WinMain;
+// with the name fields and the identifiers that every part of the program uses.
 #pragma once
 
 #include <windows.h>
 
+#include "namefield.h"
 #include "resource.h"
 
-// Length of the fixed text fields that hold the names handed to the platform at run time:
-// the text, a NUL, blanks to the end of the field.
-constexpr int NAME_FIELD_LENGTH = 100;
-using NameField = char[NAME_FIELD_LENGTH];
-
-// Writes text into a name field: the text, a NUL, blanks to the end of the field.
-void SetNameField(NameField& field, const char* text);
-
-// Handles set by WinMain.
 extern HINSTANCE hInst;   // instance of the dialog templates
 extern HINSTANCE hModule; // module of the results window class and its icon
 extern HWND hwndMain;     // the main window; NULL until it exists

@@ -1,4 +1,4 @@
-// The main window of Lorvex: the start-up that makes it, its class, its creation and
+// The main window of Lorvex: its class, menu and accelerators, its creation and
 // MainWndProc, which carries out or hands on every menu command.
 #include <windows.h>
 
@@ -7,12 +7,9 @@
 #include "about.h"
 #include "closereq.h"
 #include "formeldlg.h"
+#include "help.h"
 #include "loadsave.h"
-#include "msgloop.h"
 #include "resultswnd.h"
-
-WNDCLASSA wcMain;
-MSG msg;
 
 NameField mainClassName;
 NameField mainTitle;
@@ -20,19 +17,19 @@ NameField iconName;
 NameField menuName;
 NameField accelName;
 
+WinHelpRoutine helpEngine = WinHelpA;
+
+namespace {
+
+WNDCLASSA wcMain; // the record of the main window class
+
+// Names of the dialog commands.
 NameField formelDialogName;
 NameField aboutDialogName;
 
-// Contents request and the help failure box.
-NameField helpFileName;
-NameField helpKeyword;
-NameField helpFailureText;
-NameField helpFailureCaption;
+} // namespace
 
-WinHelpRoutine helpEngine = WinHelpA;
-int helpBoxesOpen = 0;
-
-bool RegisterMainClass(HINSTANCE hInstance) {
+bool RegisterLorvexClasses(HINSTANCE hInstance) {
     SetNameField(mainClassName, "Lorvex");
     SetNameField(iconName, "Lorvex");
     wcMain.style = CS_HREDRAW | CS_VREDRAW;
@@ -48,61 +45,22 @@ bool RegisterMainClass(HINSTANCE hInstance) {
     return LOWORD(RegisterClassA(&wcMain)) != 0;
 }
 
+bool LoadMenuAndAccelerators(HINSTANCE hInstance, HACCEL& hAccel) {
+    SetNameField(menuName, "Lorvex");
+    hMenu = LoadMenuA(hInstance, menuName);
+    if (hMenu == nullptr)
+        return false;
+    SetNameField(accelName, "Lorvex");
+    hAccel = LoadAcceleratorsA(hInstance, accelName);
+    return hAccel != nullptr;
+}
+
 HWND CreateMainWindow(HINSTANCE hInstance) {
     SetNameField(mainClassName, "Lorvex");
     SetNameField(mainTitle, "Lorvex");
     return CreateWindowExA(0, mainClassName, mainTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, 0,
                            CW_USEDEFAULT, 0, nullptr, hMenu, hInstance, nullptr);
 }
-
-void ReportStartupFailure() {
-    // hwndMain is still NULL here, so the box has no owner.
-    MessageBoxA(hwndMain, "Error initializing application Lorvex", "Error", MB_OK);
-}
-
-int RunLorvex(HINSTANCE hInstance, HINSTANCE hPrevInstance, int nCmdShow) {
-    hInst = hInstance;
-    hModule = GetModuleHandleA(nullptr);
-    hwndMain = nullptr;
-
-    if (hPrevInstance == nullptr && !RegisterMainClass(hInstance)) {
-        ReportStartupFailure();
-        return 0;
-    }
-    SetNameField(menuName, "Lorvex");
-    hMenu = LoadMenuA(hInstance, menuName);
-    if (hMenu == nullptr) {
-        ReportStartupFailure();
-        return 0;
-    }
-    SetNameField(accelName, "Lorvex");
-    HACCEL hAccel = LoadAcceleratorsA(hInstance, accelName);
-    if (hAccel == nullptr) {
-        ReportStartupFailure();
-        return 0;
-    }
-    hwndMain = CreateMainWindow(hInstance);
-    if (hwndMain == nullptr) {
-        ReportStartupFailure();
-        return 0;
-    }
-    // The first WM_PAINT comes through the loop.
-    ShowWindow(hwndMain, nCmdShow);
-    // Accelerators go to the window each message is addressed to.
-    return RunMessageLoop(msg, hAccel);
-}
-
-namespace {
-
-void ReportHelpFailure(HWND owner) {
-    SetNameField(helpFailureText, "Unable to activate help");
-    SetNameField(helpFailureCaption, "Lorvex");
-    ++helpBoxesOpen;
-    MessageBoxA(owner, helpFailureText, helpFailureCaption, MB_SYSTEMMODAL | MB_ICONHAND);
-    --helpBoxesOpen;
-}
-
-} // namespace
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -119,20 +77,9 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
             SetNameField(aboutDialogName, "AboutDlg");
             DialogBoxParamA(hInst, aboutDialogName, hwnd, AboutDlgProc, 0);
             return 0;
-        case IDM_HELPCONTENTS:
-            SetNameField(helpFileName, "\\Lorvex.hlp");
-            SetNameField(helpKeyword, "CONTENTS");
-            if (!helpEngine(hwnd, helpFileName, HELP_KEY, reinterpret_cast<ULONG_PTR>(helpKeyword)))
-                ReportHelpFailure(hwnd);
-            return 0;
-        case IDM_HELPSEARCH:
-            if (!helpEngine(hwnd, "Lorvex.hlp", HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>("")))
-                ReportHelpFailure(hwnd);
-            return 0;
-        case IDM_HELPHELP:
-            if (!helpEngine(hwnd, "", HELP_HELPONHELP, 0))
-                ReportHelpFailure(GetFocus());
-            return 0;
+        case IDM_HELPCONTENTS: RequestHelpContents(helpEngine, hwnd, "Lorvex"); return 0;
+        case IDM_HELPSEARCH: RequestHelpSearch(helpEngine, hwnd, "Lorvex"); return 0;
+        case IDM_HELPHELP: RequestHelpOnHelp(helpEngine, hwnd, "Lorvex"); return 0;
         default:
             // Every other identifier, the two empty items among them, does nothing.
             return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -141,7 +88,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         // A close request from a taskbar, window manager or session end while one of our
         // dialogs or boxes runs is dropped: the dialog stays, and destroying the window under
         // it would pull its owner away.
-        if (CloseMustWait(hwnd) || helpBoxesOpen > 0)
+        if (CloseMustWait(hwnd))
             return 0;
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_DESTROY:

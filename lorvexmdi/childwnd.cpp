@@ -32,7 +32,7 @@ bool ReadRecord(HLOCAL hInfo, INFO& copy) {
 // goes into window word 0 unless there was none.
 void CreateChild(HWND hwnd, const CREATESTRUCTA* createStruct) {
     HWND strip =
-        CreateWindowExA(0, textClassName, "", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 0, 0, hwnd,
+        CreateWindowExA(0, stripClassName, "", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 0, 0, hwnd,
                         reinterpret_cast<HMENU>(IDC_STATUS_STRIP), hModule, nullptr);
     SetWindowTextA(strip, STRIP_INITIAL_TEXT);
     HLOCAL hInfo = reinterpret_cast<HLOCAL>(GetMdiCreateParam(createStruct));

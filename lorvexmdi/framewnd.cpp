@@ -6,24 +6,27 @@
 
 #include "about.h"
 #include "closereq.h"
+#include "help.h"
 #include "lorvexmdi.h"
-#include "textio.h"
 
-HINSTANCE hInst = nullptr;
-HINSTANCE hModule = nullptr;
-HWND hwndFrame = nullptr;
-HWND hwndClient = nullptr;
-HMENU hMenuFrame = nullptr;
-HMENU hMenuChild = nullptr;
-HMENU hMenuFrameWindow = nullptr;
-HMENU hMenuChildWindow = nullptr;
-int nChildNo = 0;
+NameField stripClassName;
+NameField childTitle;
 
-WNDCLASSA wc;
+WinHelpRoutine helpEngine = WinHelpA;
 
+namespace {
+
+// Extra window bytes of each class: one handle-sized word 0 (4 bytes in the 32-bit build).
+constexpr int WINDOW_WORD_BYTES = sizeof(LONG_PTR);
+#ifndef _WIN64
+static_assert(WINDOW_WORD_BYTES == 4, "4 extra window bytes");
+#endif
+
+WNDCLASSA wc; // the one record of the three classes
+
+// Names that the frame hands to the platform.
 NameField frameClassName;
 NameField childClassName;
-NameField textClassName;
 NameField frameTitle;
 NameField iconName;
 NameField frameMenuName;
@@ -31,24 +34,14 @@ NameField childMenuName;
 NameField accelName;
 NameField clientClassName;
 NameField aboutDialogName;
-NameField helpFileName;
-NameField helpKeyword;
-NameField helpFailureText;
-NameField helpFailureCaption;
-NameField childTitle;
 
-INFO frameInfo;
-MDICREATESTRUCTA mdiCreate;
+INFO frameInfo;             // the frame's working copy, built by New
+MDICREATESTRUCTA mdiCreate; // filled by each New
+CLIENTCREATESTRUCT clientCreate;
 
-LocalAllocRoutine infoAllocate = LocalAlloc;
-LocalLockRoutine infoLock = LocalLock;
-WinHelpRoutine helpEngine = WinHelpA;
+} // namespace
 
-void SetNameField(NameField& field, const char* text) {
-    SetFixedText(field, NAME_FIELD_LENGTH, text);
-}
-
-bool RegisterClasses(HINSTANCE hInstance) {
+bool RegisterLorvexMDIClasses(HINSTANCE hInstance) {
     SetNameField(iconName, "LorvexMDI");
     HICON icon = LoadIconA(hInstance, iconName);
 
@@ -72,8 +65,8 @@ bool RegisterClasses(HINSTANCE hInstance) {
     if (LOWORD(RegisterClassA(&wc)) == 0)
         return false;
 
-    SetNameField(textClassName, "LorvexMDIText");
-    wc.lpszClassName = textClassName;
+    SetNameField(stripClassName, "LorvexMDIText");
+    wc.lpszClassName = stripClassName;
     wc.lpfnWndProc = TextWndProc;
     wc.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
     wc.hIcon = nullptr;
@@ -108,22 +101,9 @@ HWND CreateFrameWindow(HINSTANCE hInstance) {
                            CW_USEDEFAULT, 0, nullptr, hMenuFrame, hInstance, nullptr);
 }
 
-void ReportStartupFailure() {
-    // hwndFrame is still NULL at every point of failure, so the box has no owner.
-    MessageBoxA(hwndFrame, "Error initializing application LorvexMDI", "Error", MB_OK);
-}
+namespace {
 
-void ReportError(const char* text, const char* caption) {
-    MessageBoxA(hwndFrame, text, caption, MB_OK);
-}
-
-void* LockInfo(HLOCAL hInfo) {
-    void* record = infoLock(hInfo);
-    if (record == nullptr)
-        ReportError("Failed in LocalLock");
-    return record;
-}
-
+// The New command: a child with its INFO record.
 void NewChild() {
     HLOCAL hInfo = infoAllocate(LMEM_MOVEABLE | LMEM_ZEROINIT, sizeof(INFO));
     if (hInfo == nullptr) {
@@ -166,20 +146,6 @@ void NewChild() {
     LocalUnlock(hInfo);
 }
 
-namespace {
-
-void ReportHelpFailure(HWND owner) {
-    SetNameField(helpFailureText, "Unable to activate help");
-    SetNameField(helpFailureCaption, "LorvexMDI");
-    // A box owned by another window or by none leaves the frame enabled: it is disabled by
-    // hand, so that the frame waits for this box as it does for every other one.
-    const bool holdFrame = (owner == nullptr || GetAncestor(owner, GA_ROOT) != hwndFrame) &&
-                           !EnableWindow(hwndFrame, FALSE);
-    MessageBoxA(owner, helpFailureText, helpFailureCaption, MB_SYSTEMMODAL | MB_ICONHAND);
-    if (holdFrame)
-        EnableWindow(hwndFrame, TRUE);
-}
-
 // Runs the commands the frame carries out itself; false for every other identifier.
 bool FrameCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     UINT id = LOWORD(wParam);
@@ -192,20 +158,9 @@ bool FrameCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     switch (id) {
     case IDM_EXIT: SendMessageA(hwnd, WM_CLOSE, 0, 0); return true;
     case IDM_NEW: NewChild(); return true;
-    case IDM_HELPCONTENTS:
-        SetNameField(helpFileName, "\\LorvexMDI.hlp");
-        SetNameField(helpKeyword, "CONTENTS");
-        if (!helpEngine(hwnd, helpFileName, HELP_KEY, reinterpret_cast<ULONG_PTR>(helpKeyword)))
-            ReportHelpFailure(hwnd);
-        return true;
-    case IDM_HELPSEARCH:
-        if (!helpEngine(hwnd, "LorvexMDI.hlp", HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>("")))
-            ReportHelpFailure(hwnd);
-        return true;
-    case IDM_HELPHELP:
-        if (!helpEngine(hwnd, "", HELP_HELPONHELP, 0))
-            ReportHelpFailure(GetFocus());
-        return true;
+    case IDM_HELPCONTENTS: RequestHelpContents(helpEngine, hwnd, "LorvexMDI"); return true;
+    case IDM_HELPSEARCH: RequestHelpSearch(helpEngine, hwnd, "LorvexMDI"); return true;
+    case IDM_HELPHELP: RequestHelpOnHelp(helpEngine, hwnd, "LorvexMDI"); return true;
     case IDM_ABOUT:
         SetNameField(aboutDialogName, "AboutDlg");
         DialogBoxParamA(hInst, aboutDialogName, hwnd, AboutDlgProc, 0);
@@ -216,8 +171,6 @@ bool FrameCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     default: return false;
     }
 }
-
-CLIENTCREATESTRUCT clientCreate;
 
 } // namespace
 

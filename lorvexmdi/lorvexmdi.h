@@ -4,15 +4,10 @@
 
 #include <windows.h>
 
-#include "seams.h"
 #include "mdilayout.h"
+#include "namefield.h"
 #include "resource.h"
-
-// Length of the fixed text fields that hold the names handed to the platform at run time:
-// the text, a NUL, blanks to the end of the field.
-constexpr int NAME_FIELD_LENGTH = 100;
-using NameField = char[NAME_FIELD_LENGTH];
-void SetNameField(NameField& field, const char* text);
+#include "seams.h"
 
 // Handles set by WinMain (hwndClient by the frame's WM_CREATE).
 extern HINSTANCE hInst;
@@ -26,23 +21,9 @@ extern HMENU hMenuChildWindow; // "&Option" of the child menu, which lists the c
 // The number the next child's title shows; never reused.
 extern int nChildNo;
 
-extern WNDCLASSA wc; // the one record of the three classes
-
-// Names that the program hands to the platform.
-extern NameField frameClassName;
-extern NameField childClassName;
-extern NameField textClassName;
-extern NameField frameTitle;
-extern NameField iconName;
-extern NameField frameMenuName;
-extern NameField childMenuName;
-extern NameField accelName;
-extern NameField clientClassName;
-extern NameField aboutDialogName;
-extern NameField helpFileName;
-extern NameField helpKeyword;
-extern NameField helpFailureText;
-extern NameField helpFailureCaption;
+// Names that the program hands to the platform and that more than one window uses or a test
+// reads.
+extern NameField stripClassName;
 extern NameField childTitle; // the 20-character title, then the NUL
 
 // A child's record, in movable local memory; its handle lives in the child's window word 0.
@@ -55,15 +36,6 @@ struct INFO {
 #ifndef _WIN64
 static_assert(sizeof(INFO) == 44, "INFO is a 44-byte record");
 #endif
-
-// Extra window bytes of each class: one handle-sized word 0 (4 bytes in the 32-bit build).
-constexpr int WINDOW_WORD_BYTES = sizeof(LONG_PTR);
-#ifndef _WIN64
-static_assert(WINDOW_WORD_BYTES == 4, "4 extra window bytes");
-#endif
-
-extern INFO frameInfo;             // the frame's working copy, built by New
-extern MDICREATESTRUCTA mdiCreate; // filled by each New
 
 // The local-memory routines of the INFO records and the help engine. Calls go through these
 // pointers so that a test can make them fail or watch them; the program never changes them.
@@ -78,20 +50,18 @@ void ReportError(const char* text, const char* caption = "Error");
 void* LockInfo(HLOCAL hInfo);
 
 // Start-up steps of WinMain; each returns false (or NULL) on failure.
-bool RegisterClasses(HINSTANCE hInstance);
+// Registers the frame, child and status strip classes.
+bool RegisterLorvexMDIClasses(HINSTANCE hInstance);
 bool LoadMenusAndAccelerators(HINSTANCE hInstance, HACCEL& hAccel);
 HWND CreateFrameWindow(HINSTANCE hInstance);
-// The box that ends a failed start-up.
-void ReportStartupFailure();
 
 LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-// The New command: a child with its INFO record.
-void NewChild();
 
-// The status strip.
+// The MDI children.
 extern const char STRIP_INITIAL_TEXT[];
 LRESULT CALLBACK ChildWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 // The value the creator put into the MDICREATESTRUCTA behind a child's CREATESTRUCTA.
 LPARAM GetMdiCreateParam(const CREATESTRUCTA* createStruct);
 
+// The status strip of a child.
 LRESULT CALLBACK TextWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -4,24 +4,30 @@
 
 #include "lorvexmdi.h"
 #include "msgloop.h"
+#include "startup_box.h"
+
+namespace {
+
+// The start-up steps up to the frame; false at the first that fails.
+bool StartUp(HINSTANCE hInstance, HINSTANCE hPrevInstance, HACCEL& hAccel) {
+    if (hPrevInstance == nullptr && !RegisterLorvexMDIClasses(hInstance))
+        return false;
+    if (!LoadMenusAndAccelerators(hInstance, hAccel))
+        return false;
+    hwndFrame = CreateFrameWindow(hInstance);
+    return hwndFrame != nullptr;
+}
+
+} // namespace
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR, int nCmdShow) {
     hInst = hInstance;
     hModule = GetModuleHandleA(nullptr);
     hwndFrame = nullptr;
 
-    if (hPrevInstance == nullptr && !RegisterClasses(hInstance)) {
-        ReportStartupFailure();
-        return 0;
-    }
     HACCEL hAccel = nullptr;
-    if (!LoadMenusAndAccelerators(hInstance, hAccel)) {
-        ReportStartupFailure();
-        return 0;
-    }
-    hwndFrame = CreateFrameWindow(hInstance);
-    if (hwndFrame == nullptr) {
-        ReportStartupFailure();
+    if (!StartUp(hInstance, hPrevInstance, hAccel)) {
+        ReportStartupFailure("LorvexMDI");
         return 0;
     }
     ShowWindow(hwndFrame, nCmdShow);

@@ -5,10 +5,6 @@
 #include <cstring>
 
 HFONT hAboutFont = nullptr;
-char modulePath[VERSION_TEXT_LENGTH];
-char labelText[VERSION_TEXT_LENGTH];
-char versionKey[VERSION_TEXT_LENGTH];
-char versionValue[VERSION_TEXT_LENGTH];
 
 int QueryVersionString(void* versionBlock, const char* queryPath, char* valueBuffer) {
     void* value = nullptr;
@@ -26,6 +22,12 @@ int QueryVersionString(void* versionBlock, const char* queryPath, char* valueBuf
 }
 
 namespace {
+
+// The program's file, and the label, query path and value being processed.
+char modulePath[VERSION_TEXT_LENGTH];
+char labelText[VERSION_TEXT_LENGTH];
+char versionKey[VERSION_TEXT_LENGTH];
+char versionValue[VERSION_TEXT_LENGTH];
 
 // Replaces the labels that name a version value by that value.
 void ShowVersionValues(HWND hDlg) {

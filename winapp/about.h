@@ -12,11 +12,8 @@
 constexpr char VERSION_PATH_PREFIX[] = "\\StringFileInfo\\040904E4\\";
 constexpr int VERSION_TEXT_LENGTH = 256;
 
+// The labels' font while the dialog is open, else NULL.
 extern HFONT hAboutFont;
-extern char modulePath[VERSION_TEXT_LENGTH];
-extern char labelText[VERSION_TEXT_LENGTH];
-extern char versionKey[VERSION_TEXT_LENGTH];
-extern char versionValue[VERSION_TEXT_LENGTH];
 
 INT_PTR CALLBACK AboutDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -24,7 +21,3 @@ INT_PTR CALLBACK AboutDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lPa
 // characters, cut to fit) and returns nonzero; returns 0 and leaves the buffer alone when
 // the path is not in the block.
 int QueryVersionString(void* versionBlock, const char* queryPath, char* valueBuffer);
-
-// Moves window so that it is centred over `over` and kept on the screen, without changing
-// its size or Z order.
-void CenterWindowOver(HWND window, HWND over);

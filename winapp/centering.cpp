@@ -1,3 +1,4 @@
+// Centring a window over another: the arithmetic, which centering_window.cpp applies.
 #include "centering.h"
 
 int CenteredCoordinate(int overStart, int overSize, int size, int screen) {

@@ -5,9 +5,10 @@
 
 // Whether a close request to a program's main window must be refused now: one of the
 // program's modal dialogs or message boxes is open (each disables the window it belongs to,
-// an ownerless task-modal box all of the thread's windows). Destroying the window under a
-// running dialog pulls its owner away and crashes the dialog's code; a taskbar, window
-// manager or session end can ask for it, a mouse cannot.
+// an ownerless task-modal box all of the thread's windows, and a help failure box that
+// belongs to another window or to none disables the main window by hand). Destroying the
+// window under a running dialog pulls its owner away and crashes the dialog's code; a
+// taskbar, window manager or session end can ask for it, a mouse cannot.
 inline bool CloseMustWait(HWND window) {
     return !IsWindowEnabled(window);
 }

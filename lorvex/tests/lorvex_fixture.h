@@ -27,7 +27,7 @@ class LorvexMain : public ::testing::Test {
         hModule = GetModuleHandleA(nullptr);
         // Once per process; a start-up test may have registered it first.
         WNDCLASSA registered;
-        ASSERT_TRUE(RegisterMainClass(hInst) || GetClassInfoA(hInst, "Lorvex", &registered));
+        ASSERT_TRUE(RegisterLorvexClasses(hInst) || GetClassInfoA(hInst, "Lorvex", &registered));
         SetNameField(menuName, "Lorvex");
         hMenu = LoadMenuA(hInst, menuName);
         ASSERT_NE(hMenu, nullptr);

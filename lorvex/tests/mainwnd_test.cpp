@@ -363,7 +363,7 @@ TEST_F(LorvexMain, HelpRequestsReachTheEngineAndAFailureIsReported) {
 TEST(LorvexStartup, FailureShowsTheBoxAndEndsWithZero) {
     HINSTANCE self = GetModuleHandleA(nullptr);
     // Registered already (as by an earlier start in this process): the registration fails.
-    RegisterMainClass(self);
+    RegisterLorvexClasses(self);
     struct Case {
         const char* failure;
         HINSTANCE instance, previous;
@@ -379,8 +379,9 @@ TEST(LorvexStartup, FailureShowsTheBoxAndEndsWithZero) {
             RefuseWindowsOfClass("Lorvex");
         BoxSeen box;
         int code = -1;
-        ASSERT_TRUE(RunModal([&] { code = RunLorvex(c.instance, c.previous, SW_SHOWNORMAL); },
-                             {BoxStep("Error", &box, "lorvex_startup_failure")}));
+        ASSERT_TRUE(
+            RunModal([&] { code = WinMain(c.instance, c.previous, nullptr, SW_SHOWNORMAL); },
+                     {BoxStep("Error", &box, "lorvex_startup_failure")}));
         AllowWindows();
         ASSERT_TRUE(box.shown);
         EXPECT_EQ(box.text, "Error initializing application Lorvex");
@@ -389,6 +390,40 @@ TEST(LorvexStartup, FailureShowsTheBoxAndEndsWithZero) {
         EXPECT_EQ(hwndMain, nullptr);
         EXPECT_EQ(FindWindowA("Lorvex", nullptr), nullptr);
     }
+    hInst = self;
+}
+
+// WinMain as the process start-up calls it, the class registered by an earlier start: the
+// main window shows with its menu, a key reaches its command through the loop's accelerators,
+// and closing the window ends WinMain with the quit message's code 0.
+TEST(LorvexStartup, RunsTheLoopWithItsAcceleratorsUntilTheMainWindowCloses) {
+    HINSTANCE self = GetModuleHandleA(nullptr);
+    WNDCLASSA registered;
+    ASSERT_TRUE(RegisterLorvexClasses(self) || GetClassInfoA(self, "Lorvex", &registered));
+    helpEngine = FakeWinHelp;
+    helpAnswer = TRUE;
+    helpCalls.clear();
+    HWND shown = nullptr;
+    int code = -1;
+    EXPECT_TRUE(RunModal(
+        [&] { code = WinMain(self, self, nullptr, SW_SHOWNORMAL); },
+        {{[] { return hwndMain != nullptr && IsWindowVisible(hwndMain) ? hwndMain : nullptr; },
+          [&](HWND main) {
+              shown = main;
+              EXPECT_EQ(WindowText(main), "Lorvex");
+              EXPECT_EQ(GetMenu(main), hMenu);
+              SaveWindowPng(main, "lorvex_winmain");
+              PostMessageA(main, WM_KEYDOWN, VK_F1, 1);
+          }},
+         {[] { return helpCalls.empty() ? nullptr : hwndMain; },
+          [](HWND main) { PostMessageA(main, WM_CLOSE, 0, 0); }}}));
+    helpEngine = WinHelpA;
+    EXPECT_EQ(code, 0);
+    ASSERT_EQ(helpCalls.size(), 1u);
+    EXPECT_EQ(helpCalls[0].file, "\\Lorvex.hlp");
+    EXPECT_EQ(helpCalls[0].command, static_cast<UINT>(HELP_KEY));
+    EXPECT_FALSE(IsWindow(shown));
+    hwndMain = nullptr;
     hInst = self;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "about.h"
+#include "help.h"
 #include "mdi_fixture.h"
 #include "msgloop.h"
 
@@ -743,14 +744,86 @@ TEST_F(MdiFrame, AboutShowsTheVersionValuesCentredOverTheFrame) {
                                                  seen.rect.right - seen.rect.left, 1024));
 }
 
-TEST(StartUp, FailureBoxHasNoOwner) {
-    // Every step of start-up that can fail comes before the frame exists.
-    hwndFrame = nullptr;
-    BoxSeen box = ExpectOneBox(ReportStartupFailure, "lorvexmdi_startup_failure");
-    EXPECT_EQ(box.caption, "Error");
-    EXPECT_EQ(box.text, "Error initializing application LorvexMDI");
-    EXPECT_EQ(box.owner, nullptr);
-    EXPECT_FALSE(box.handIcon);
+// The menus that a start-up without a frame leaves behind.
+void DestroyStartupMenus() {
+    for (HMENU m : {hMenuFrame, hMenuChild})
+        if (IsMenu(m))
+            DestroyMenu(m);
+    hMenuFrame = hMenuChild = nullptr;
+}
+
+// A start-up that cannot have its classes, its menus or its frame shows one box without
+// owner and ends with 0, no window shown.
+TEST(LorvexMDIStartup, FailureShowsTheBoxAndEndsWithZero) {
+    HINSTANCE self = GetModuleHandleA(nullptr);
+    // Registered already (as by an earlier start in this process): the registration fails.
+    RegisterLorvexMDIClasses(self);
+    struct Case {
+        const char* failure;
+        HINSTANCE instance, previous;
+        bool refuseFrame;
+    } const cases[] = {
+        {"classes", self, nullptr, false},
+        {"menus", GetModuleHandleA("user32.dll"), self, false}, // a module without our menus
+        {"frame", self, self, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failure);
+        if (c.refuseFrame)
+            RefuseWindowsOfClass("LorvexMDIMain");
+        std::vector<BoxSeen> boxes;
+        int code = -1;
+        boxes = BoxesDuring([&] { code = WinMain(c.instance, c.previous, nullptr, SW_SHOWNORMAL); },
+                            1, "lorvexmdi_startup_failure");
+        AllowWindows();
+        DestroyStartupMenus();
+        EXPECT_EQ(boxes[0].caption, "Error");
+        EXPECT_EQ(boxes[0].text, "Error initializing application LorvexMDI");
+        EXPECT_EQ(boxes[0].owner, nullptr);
+        EXPECT_FALSE(boxes[0].handIcon);
+        EXPECT_EQ(code, 0);
+        EXPECT_EQ(hwndFrame, nullptr);
+        EXPECT_EQ(FindWindowA("LorvexMDIMain", nullptr), nullptr);
+    }
+    hInst = self;
+}
+
+// WinMain as the process start-up calls it, the classes registered by an earlier start: the
+// frame shows with its menu and client, a key meant for any window reaches the frame through
+// the loop's accelerators, and closing the frame ends WinMain with the quit message's code 0.
+TEST(LorvexMDIStartup, RunsTheLoopWithItsAcceleratorsUntilTheFrameCloses) {
+    HINSTANCE self = GetModuleHandleA(nullptr);
+    WNDCLASSA registered;
+    ASSERT_TRUE(RegisterLorvexMDIClasses(self) ||
+                GetClassInfoA(self, "LorvexMDIText", &registered));
+    helpEngine = FakeWinHelp;
+    helpAnswer = TRUE;
+    helpCalls.clear();
+    HWND shown = nullptr;
+    int code = -1;
+    EXPECT_TRUE(RunModal(
+        [&] { code = WinMain(self, self, nullptr, SW_SHOWNORMAL); },
+        {{[] { return hwndFrame != nullptr && IsWindowVisible(hwndFrame) ? hwndFrame : nullptr; },
+          [&](HWND frame) {
+              shown = frame;
+              EXPECT_EQ(WindowText(frame), "LorvexMDI");
+              EXPECT_EQ(GetMenu(frame), hMenuFrame);
+              EXPECT_EQ(GetParent(hwndClient), frame);
+              SaveWindowPng(frame, "lorvexmdi_winmain");
+              // Addressed to the client: the accelerators still go to the frame.
+              PostMessageA(hwndClient, WM_KEYDOWN, VK_F1, 1);
+          }},
+         {[] { return helpCalls.empty() ? nullptr : hwndFrame; },
+          [](HWND frame) { PostMessageA(frame, WM_CLOSE, 0, 0); }}}));
+    helpEngine = WinHelpA;
+    EXPECT_EQ(code, 0);
+    ASSERT_EQ(helpCalls.size(), 1u);
+    EXPECT_EQ(helpCalls[0].file, "\\LorvexMDI.hlp");
+    EXPECT_EQ(helpCalls[0].command, static_cast<UINT>(HELP_KEY));
+    EXPECT_FALSE(IsWindow(shown));
+    DestroyStartupMenus();
+    hwndFrame = hwndClient = nullptr;
+    hInst = self;
 }
 
 TEST_F(MdiFrame, CloseRequestsWaitWhileADialogOrABoxIsOpen) {

@@ -21,7 +21,10 @@ class MdiFrame : public ::testing::Test {
     void SetUp() override {
         hInst = GetModuleHandleA(nullptr);
         hModule = GetModuleHandleA(nullptr);
-        static bool registered = RegisterClasses(hInst);
+        // Once per process; a start-up test may have registered them first.
+        WNDCLASSA last;
+        static bool registered =
+            RegisterLorvexMDIClasses(hInst) || GetClassInfoA(hInst, "LorvexMDIText", &last);
         ASSERT_TRUE(registered);
         ASSERT_TRUE(LoadMenusAndAccelerators(hInst, hAccel));
         nChildNo = 0;

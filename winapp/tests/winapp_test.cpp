@@ -1,5 +1,6 @@
 // The shared Windows pieces in a program that has nothing of Lorvex: the About dialog with
-// the LorvexMDI template, the centring of a window, and the message loop's accelerators.
+// the LorvexMDI template, the centring of a window, the message loop's accelerators, the
+// name fields, the help requests and the start-up failure box.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,11 +9,15 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "about.h"
 #include "closereq.h"
 #include "filedlg.h"
+#include "help.h"
 #include "msgloop.h"
+#include "namefield.h"
+#include "startup_box.h"
 #include "wintest.h"
 
 namespace {
@@ -231,6 +236,153 @@ TEST(CloseMustWait, WhileABoxOfTheWindowOrAnOwnerlessTaskModalBoxIsOpen) {
         EXPECT_FALSE(CloseMustWait(window)); // the box gave the window back
     }
     DestroyWindow(window);
+}
+
+TEST(SetNameField, WritesTheTextANulAndBlanksToTheEndOfTheField) {
+    const std::string longest(NAME_FIELD_LENGTH - 1, 'n');
+    struct {
+        const char* name;
+        std::string text, kept;
+    } const cases[] = {
+        {"a name", "LorvexMDI", "LorvexMDI"},
+        {"empty", "", ""},
+        {"the longest that fits", longest, longest},
+        {"longer than the field", std::string(150, 'n'), longest},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        NameField field;
+        memset(field, 'x', sizeof field);
+        SetNameField(field, c.text.c_str());
+        EXPECT_EQ(std::string(field), c.kept);
+        EXPECT_EQ(std::string(field + c.kept.size() + 1, NAME_FIELD_LENGTH - c.kept.size() - 1),
+                  std::string(NAME_FIELD_LENGTH - c.kept.size() - 1, ' '));
+    }
+}
+
+// Help requests as the engine receives them.
+struct HelpCall {
+    HWND hwnd;
+    std::string file;
+    UINT command;
+    std::string data; // "(none)" for no data
+};
+std::vector<HelpCall> helpCalls;
+BOOL helpAnswer = TRUE;
+
+BOOL WINAPI FakeWinHelp(HWND hwnd, LPCSTR file, UINT command, ULONG_PTR data) {
+    helpCalls.push_back({hwnd, file, command,
+                         data == 0 ? "(none)" : std::string(reinterpret_cast<const char*>(data))});
+    return helpAnswer;
+}
+
+// The program's main window, another top-level window of its thread, and the one that has the
+// focus when the request is made.
+class HelpRequests : public ::testing::Test {
+  protected:
+    HWND main = nullptr, other = nullptr;
+
+    void SetUp() override {
+        main = CreateWindowExA(0, "STATIC", "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300,
+                               200, nullptr, nullptr, Instance(), nullptr);
+        other = CreateWindowExA(0, "STATIC", "Other", WS_POPUP | WS_VISIBLE, 600, 400, 200, 100,
+                                nullptr, nullptr, Instance(), nullptr);
+        ASSERT_NE(main, nullptr);
+        ASSERT_NE(other, nullptr);
+    }
+    void TearDown() override {
+        DestroyWindow(other);
+        DestroyWindow(main);
+    }
+};
+
+using HelpRequest = void (*)(WinHelpRoutine, HWND, const char*);
+
+TEST_F(HelpRequests, ReachTheEngineForTheProgramsHelpFile) {
+    struct {
+        const char* name;
+        HelpRequest request;
+        const char* file;
+        UINT command;
+        const char* data;
+    } const cases[] = {
+        {"contents", RequestHelpContents, "\\Demo.hlp", HELP_KEY, "CONTENTS"},
+        {"search", RequestHelpSearch, "Demo.hlp", HELP_PARTIALKEY, ""},
+        {"help on help", RequestHelpOnHelp, "", HELP_HELPONHELP, "(none)"},
+    };
+    helpAnswer = TRUE;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        helpCalls.clear();
+        c.request(FakeWinHelp, main, "Demo");
+        ASSERT_EQ(helpCalls.size(), 1u);
+        EXPECT_EQ(helpCalls[0].hwnd, main);
+        EXPECT_EQ(helpCalls[0].file, c.file);
+        EXPECT_EQ(helpCalls[0].command, c.command);
+        EXPECT_EQ(helpCalls[0].data, c.data);
+        EXPECT_EQ(FindThreadDialog(), nullptr);
+    }
+    // The contents request hands over its names in 100-character fields.
+    EXPECT_EQ(helpFileName[NAME_FIELD_LENGTH - 1], ' ');
+    EXPECT_EQ(helpKeyword[NAME_FIELD_LENGTH - 1], ' ');
+}
+
+// A refused request shows its box; whoever owns the box, the main window takes no close
+// request while it is open and is given back as it was.
+TEST_F(HelpRequests, ARefusalShowsTheBoxAndHoldsTheMainWindowMeanwhile) {
+    enum Focus { MAIN, OTHER, NONE };
+    struct {
+        const char* name;
+        HelpRequest request;
+        Focus focus;
+        bool mainDisabledBefore; // by a dialog of its own, say
+        Focus owner;
+    } const cases[] = {
+        {"contents", RequestHelpContents, OTHER, false, MAIN},
+        {"search", RequestHelpSearch, NONE, false, MAIN},
+        {"help on help, focus in the main window", RequestHelpOnHelp, MAIN, false, MAIN},
+        {"help on help, focus elsewhere", RequestHelpOnHelp, OTHER, false, OTHER},
+        {"help on help, no focus", RequestHelpOnHelp, NONE, false, NONE},
+        {"help on help, main window disabled already", RequestHelpOnHelp, NONE, true, NONE},
+    };
+    helpAnswer = FALSE;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        HWND focus = c.focus == MAIN ? main : c.focus == OTHER ? other : nullptr;
+        ASSERT_TRUE(ActivateWindow(focus ? focus : main));
+        SetFocus(focus);
+        EnableWindow(main, c.mainDisabledBefore ? FALSE : TRUE);
+        helpCalls.clear();
+        bool mainHeld = false;
+        BoxSeen box;
+        EXPECT_TRUE(RunModal([&] { c.request(FakeWinHelp, main, "Demo"); },
+                             {{DialogTitled("Demo"), [&](HWND dlg) {
+                                   mainHeld = CloseMustWait(main);
+                                   box = ReadAndCloseBox(dlg, "winapp_help_failure");
+                               }}}));
+        EXPECT_EQ(helpCalls.size(), 1u);
+        EXPECT_EQ(box.caption, "Demo");
+        EXPECT_EQ(box.text, "Unable to activate help");
+        EXPECT_EQ(box.owner, c.owner == MAIN ? main : c.owner == OTHER ? other : nullptr);
+        EXPECT_TRUE(box.topmost);  // MB_SYSTEMMODAL
+        EXPECT_TRUE(box.handIcon); // MB_ICONHAND
+        EXPECT_TRUE(mainHeld);
+        EXPECT_EQ(IsWindowEnabled(main) == FALSE, c.mainDisabledBefore);
+        EnableWindow(main, TRUE);
+    }
+}
+
+TEST(ReportStartupFailure, ShowsTheProgramsBoxWithoutOwner) {
+    BoxSeen box;
+    EXPECT_TRUE(RunModal([] { ReportStartupFailure("Demo"); },
+                         {BoxStep("Error", &box, "winapp_startup_failure")}));
+    ASSERT_TRUE(box.shown);
+    EXPECT_EQ(box.text, "Error initializing application Demo");
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_FALSE(box.topmost);
+    EXPECT_FALSE(box.handIcon);
+    EXPECT_FALSE(box.exclamationIcon);
+    EXPECT_FALSE(box.infoIcon);
 }
 
 } // namespace

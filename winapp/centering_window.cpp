@@ -1,5 +1,5 @@
-// Centring a window over another within the screen.
-#include "about.h"
+// Centring a window over another: the platform's side of the arithmetic in centering.cpp.
+#include "centering.h"
 
 void CenterWindowOver(HWND window, HWND over) {
     RECT w, o;
