@@ -8,13 +8,14 @@
 
 HWND hwndResults = NO_WINDOW;
 bool resultsClassRegistered = false;
-NameField resultsClassName;
-NameField resultsIconName;
-char resultLine[RESULT_LINE_LENGTH];
 int resultsTopLine = 0;
 LineDrawRoutine lineDrawer = TextOutA;
 
 namespace {
+
+NameField resultsClassName;
+NameField resultsIconName;
+char resultLine[RESULT_LINE_LENGTH];
 
 int ClientHeight(HWND hwnd) {
     RECT rc;

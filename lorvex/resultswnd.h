@@ -15,9 +15,6 @@ extern HWND hwndResults;
 inline HWND const NO_WINDOW = reinterpret_cast<HWND>(static_cast<LONG_PTR>(-1));
 
 extern bool resultsClassRegistered;
-extern NameField resultsClassName;
-extern NameField resultsIconName;
-extern char resultLine[RESULT_LINE_LENGTH];
 extern int resultsTopLine; // the point shown in the first line, counted from 0
 
 // Draws each line (TextOutA). Calls go through this pointer so that a test can see every

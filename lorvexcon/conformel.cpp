@@ -15,13 +15,14 @@ char bText[PARAM_FIELD_LENGTH];
 char xMinText[PARAM_FIELD_LENGTH];
 char xMaxText[PARAM_FIELD_LENGTH];
 char mItems[M_ITEM_COUNT][M_ITEM_LENGTH];
+namespace {
+
+// The m text read back, the integer fields' texts, the "+" mark and the last library result.
 char mText[M_ITEM_LENGTH];
 char intText[INT_TEXT_CHARS];
 char intOutText[INT_TEXT_CHARS];
 bool plusChecked;
 bool lastStatus;
-
-namespace {
 
 constexpr const char* CALLBACK_ERROR = "Fehler in FormelCSDialogCBProc";
 constexpr const char* DIALOG_ERROR = "Fehler in dlgFormelCS";

@@ -8,17 +8,12 @@
 #include "fenstrodlg.h"
 
 extern DialogRecord formelDlg;
-// The texts of the four decimal controls, of the m items and of the integer fields.
+// The texts of the four decimal controls and of the m items.
 extern char aText[PARAM_FIELD_LENGTH];
 extern char bText[PARAM_FIELD_LENGTH];
 extern char xMinText[PARAM_FIELD_LENGTH];
 extern char xMaxText[PARAM_FIELD_LENGTH];
 extern char mItems[M_ITEM_COUNT][M_ITEM_LENGTH];
-extern char mText[M_ITEM_LENGTH];
-extern char intText[INT_TEXT_CHARS];
-extern char intOutText[INT_TEXT_CHARS];
-extern bool plusChecked;
-extern bool lastStatus;
 
 // Menu routine of "&FormelCS".
 void dlgFormelCS(std::int32_t& checked);
