@@ -57,6 +57,14 @@ constexpr int M_ITEM_LENGTH = 3;
 // Item k with M_ITEM_FORMAT and a blank: M_ITEM_LENGTH characters.
 std::string MItemText(int k);
 
+// The texts of the formula dialog's four decimal controls and of its m items, as the
+// dialog shows them and reads them back: program-wide, one set per program.
+extern char aText[PARAM_FIELD_LENGTH];
+extern char bText[PARAM_FIELD_LENGTH];
+extern char xMinText[PARAM_FIELD_LENGTH];
+extern char xMaxText[PARAM_FIELD_LENGTH];
+extern char mItems[M_ITEM_COUNT][M_ITEM_LENGTH];
+
 // The extended error of a file dialog whose buffer was too small for the chosen path
 // (FNERR_BUFFERTOOSMALL).
 constexpr std::uint32_t FILE_DIALOG_PATH_TOO_LONG = 0x3003;

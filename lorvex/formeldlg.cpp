@@ -9,15 +9,11 @@
 #include "lorvex.h"
 #include "resultswnd.h"
 
-char aText[PARAM_FIELD_LENGTH];
-char bText[PARAM_FIELD_LENGTH];
-char xMinText[PARAM_FIELD_LENGTH];
-char xMaxText[PARAM_FIELD_LENGTH];
-char mItems[M_ITEM_COUNT][M_ITEM_LENGTH];
 namespace {
 
-HWND hwndPlus = nullptr;  // the "+" button of the open dialog
-HWND hwndMList = nullptr; // its m list
+// The "+" button and the m list of the dialog on screen.
+HWND hwndPlus = nullptr;
+HWND hwndMList = nullptr;
 
 // The list counts its items from 0: the value v stands at index v + 5.
 constexpr int M_LIST_OFFSET = M_ITEM_OFFSET - 1;

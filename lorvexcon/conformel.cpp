@@ -10,11 +10,7 @@
 #include "textio.h"
 
 DialogRecord formelDlg;
-char aText[PARAM_FIELD_LENGTH];
-char bText[PARAM_FIELD_LENGTH];
-char xMinText[PARAM_FIELD_LENGTH];
-char xMaxText[PARAM_FIELD_LENGTH];
-char mItems[M_ITEM_COUNT][M_ITEM_LENGTH];
+
 namespace {
 
 // The m text read back, the integer fields' texts, the "+" mark and the last library result.

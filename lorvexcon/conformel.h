@@ -8,12 +8,6 @@
 #include "fenstrodlg.h"
 
 extern DialogRecord formelDlg;
-// The texts of the four decimal controls and of the m items.
-extern char aText[PARAM_FIELD_LENGTH];
-extern char bText[PARAM_FIELD_LENGTH];
-extern char xMinText[PARAM_FIELD_LENGTH];
-extern char xMaxText[PARAM_FIELD_LENGTH];
-extern char mItems[M_ITEM_COUNT][M_ITEM_LENGTH];
 
 // Menu routine of "&FormelCS".
 void dlgFormelCS(std::int32_t& checked);
