@@ -1,7 +1,8 @@
 #include "formula.h"
 
+#include "sincos.h"
+
 #include <cfenv>
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -55,7 +56,9 @@ void ComputeFormula() {
         for (std::int64_t j = 1; j <= n; ++j) {
             const double product = x * static_cast<double>(j);
             const double theta = product / divisor;
-            y += a * std::sin(theta) + bs * std::cos(theta);
+            double sine, cosine;
+            SinCos(theta, sine, cosine);
+            y += a * sine + bs * cosine;
         }
         resultTable.yValues[i] = y;
         x += dx;

@@ -67,6 +67,17 @@ TEST_F(FormulaTest, FirstPointForOtherParameters) {
     }
 }
 
+TEST_F(FormulaTest, LargeAbscissaKeepsItsDigits) {
+    // The runtime's x87 sine and cosine give -1408283.0404 here.
+    formulaModel.a = 1000000.0;
+    formulaModel.b = 2000000.0;
+    formulaModel.xMin = 1e14;
+    formulaModel.xMax = 1e14;
+    ComputeFormula();
+    EXPECT_NEAR(resultTable.yValues[0], -1408283.1297, 5e-5);
+    EXPECT_EQ(resultTable.yValues[99], resultTable.yValues[0]);
+}
+
 TEST_F(FormulaTest, NoTermsGiveZeroWithUsualAbscissae) {
     for (std::int32_t n : {0, -1, -2147483647 - 1}) {
         SCOPED_TRACE(n);

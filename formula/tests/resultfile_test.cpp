@@ -4,6 +4,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -416,6 +417,63 @@ TEST_F(ResultFileOnDisk, LoadFailuresLeaveTheTable) {
         EXPECT_STREQ(IoErrorText(error), c.text);
         EXPECT_TRUE(SameBits(table, before));
     }
+}
+
+// The table for a = 1, b = 2, n = 4, s = 1, m = 2 and abscissae from 1e11 to 1e15 (angles up
+// to 6.4e14), as the native build computes it; every build must compute the same bits.
+const double LARGE_ABSCISSA_Y[POINT_COUNT] = {
+    0x1.d7fc54955b7d9p+2,  0x1.083bce5bada7dp+2,  -0x1.250eb12cf4f24p+2, -0x1.97808a9508ad8p-2,
+    -0x1.c37b5649315a4p+0, -0x1.2472735da97c8p+0, -0x1.028c357ddef0ep-1, -0x1.ad2c15cc9c483p+0,
+    0x1.85238c220ebfcp-1,  -0x1.2356f56debe48p+1, 0x1.214f48cfb151dp+2,  0x1.d16b6804b95cbp+2,
+    -0x1.c8db0c17ec2ap+1,  -0x1.c0a331f6f3d06p+0, -0x1.86b0e2c475f1ep-1, -0x1.0374279dfb41p+1,
+    0x1.5a8fe6efe328p-5,   -0x1.010198f3d4382p+1, 0x1.187be5112980ep-1,  -0x1.8ccc78a41dc8dp+0,
+    0x1.54fa028c44636p+0,  0x1.17d2480eb4154p+3,  -0x1.d09446369c386p-1, -0x1.b8ab3d87c8514p+1,
+    -0x1.5cda72dd892p-5,   -0x1.3751402169626p+1, -0x1.c7a192e2f034p-5,  -0x1.a33db3e5ab1b5p+0,
+    -0x1.7c68fe31c2ep-2,   -0x1.4e9dd126732p-2,   -0x1.2da7d35cafbe4p+0, 0x1.02154342c6d8cp+3,
+    0x1.5fa1ca3a7db9cp+1,  -0x1.20b03136d1ba8p+2, -0x1.0b179049c484p-3,  -0x1.05ef78288a1cap+1,
+    -0x1.9a32a9602459p-1,  -0x1.ac1a65a07c49fp-1, -0x1.6618a13e0c194p+0, 0x1.2a019ce66e7a8p-1,
+    -0x1.207a1f9a70003p+1, 0x1.6de9e4e8d7ec5p+2,  0x1.934da0422f76ep+2,  -0x1.0ad71d1c14276p+2,
+    -0x1.2f9fcb3d2a87p+0,  -0x1.20988a5a40c45p+0, -0x1.c7cd39bda1b95p+0, -0x1.896449c832c5p-4,
+    -0x1.feaf6b835c57dp+0, 0x1.9bcb4d7661ap-1,    -0x1.e888067632398p+0, 0x1.35aa099b0c79ep+1,
+    0x1.0e7a8b5d3ce44p+3,  -0x1.05a4ed749d6c2p+1, -0x1.6839c444666c4p+1, -0x1.0c9c0fc14d0a6p-2,
+    -0x1.253b66c2c9814p+1, 0x1.fe99ba991a9p-5,    -0x1.cd531801b5988p+0, 0x1.bcfcefb8aaecp-6,
+    -0x1.86383536bd3c2p-1, -0x1.b1234b6e6d068p-2, 0x1.12a7887508599p+3,  0x1.66262b22167e2p+0,
+    -0x1.1049c07a4f00cp+2, 0x1.164bec9147f2p-4,   -0x1.247234d854874p+1, -0x1.c26bf72ccb24p-2,
+    -0x1.37affe8f99394p+0, -0x1.f9904d9cd99ccp-1, 0x1.1e5826494d1c4p-2,  -0x1.031b7a9fa6524p+1,
+    0x1.ae4718d08a906p+2,  0x1.43d6dee6a35a4p+2,  -0x1.1f3682be9277bp+2, -0x1.7114bc79bbbp-1,
+    -0x1.876e0a069de2p+0,  -0x1.86ccd76cfe091p+0, -0x1.f78fc4d9d4408p-3, -0x1.d2d048edfdc2bp+0,
+    0x1.9655d656348d8p-1,  -0x1.1886cc9528673p+1, 0x1.d97e4c6f2dda2p+1,  0x1.fbbee91bdc96ep+2,
+    -0x1.84444541c5b81p+1, -0x1.169e920fe6546p+1, -0x1.034276a08f95bp-1, -0x1.1a6fe0a46a784p+1,
+    0x1.c060408a3e2cp-4,   -0x1.061cfa07d7cfcp+1, 0x1.53b18fe513facp-2,  -0x1.3e32f2792a29p+0,
+    0x1.2449816ac7504p-1,  0x1.1918ad9cec0eep+3,  -0x1.b6f19dd909e4p-5,  -0x1.ef2820688a682p+1,
+    -0x1.0a9d1b903ef8p-7,  -0x1.336f137d620eep+1, -0x1.e3a77d14ffb6p-4,  -0x1.5bb86d03c1b99p+0,
+};
+
+// FNV-1a of a file's bytes.
+std::uint64_t Fingerprint(const std::string& bytes) {
+    std::uint64_t h = 14695981039346656037u;
+    for (unsigned char c : bytes) {
+        h = (h ^ c) * 1099511628211u;
+    }
+    return h;
+}
+
+TEST_F(ResultFileOnDisk, LargeAbscissaTableIsTheSameInEveryBuild) {
+    ResetFormulaModel();
+    formulaModel.xMin = 1e11;
+    formulaModel.xMax = 1e15;
+    ComputeFormula();
+    for (int i = 0; i < POINT_COUNT; ++i) {
+        EXPECT_EQ(resultTable.yValues[i], LARGE_ABSCISSA_Y[i]) << "point " << i + 1;
+    }
+    const std::string path = PathOf("Lorvex_Ergebnis.dat");
+    IoError error{};
+    ASSERT_TRUE(WriteResultFile(path, resultTable, error)) << IoErrorText(error);
+    const std::string saved = FileContent(path);
+    EXPECT_EQ(saved.substr(0, 50), Record("100000000000.000", 19, "7.37477602563555", 43));
+    EXPECT_EQ(saved.substr(4950), Record("1.000000000000000E+015", 24, "-1.35828286496846", 43));
+    EXPECT_EQ(Fingerprint(saved), 0x0fb3ea51ddd2d6eeu);
+    ResetFormulaModel();
 }
 
 TEST_F(ResultFileOnDisk, HugeFileLoadsItsFirstLinesOnly) {
