@@ -49,6 +49,11 @@ windows_build_dir() {
     esac
 }
 
+# The portable code for 32-bit x86 Linux, run under qemu where 32-bit programs cannot run.
+install_native32_deps() {
+    need_packages g++-i686-linux-gnu qemu-user-static
+}
+
 install_fuzz_deps() {
     need_packages clang libclang-rt-14-dev
 }
