@@ -16,7 +16,7 @@
 #     [TEST_PROGRAMS <Names>...]   other programs the tests start; <NAME>_EXE names each
 #                                  program's file for the tests, the own one included
 #     STARTUP_CLASS <class>        the main window class the start-up check waits for
-#     [BENCH <sources>...])        <folder>_bench, built on demand by scripts/bench
+#     [BENCH <sources>...])        <folder>_bench, built on demand by `scripts/bench <folder>`
 #
 # Under Windows it also adds the start-up check <folder>_startup, which starts the real
 # executable and closes it as a user would, and <Name>_pe_format, which checks that the
@@ -28,6 +28,12 @@ function(add_program name)
     if(arg_UNPARSED_ARGUMENTS)
         message(FATAL_ERROR "add_program(${name}): unknown arguments ${arg_UNPARSED_ARGUMENTS}")
     endif()
+    # Checked in every configuration, so that a native configure already says what is missing.
+    foreach(required SOURCES STARTUP_CLASS)
+        if(NOT arg_${required})
+            message(FATAL_ERROR "add_program(${name}): ${required} is missing")
+        endif()
+    endforeach()
     get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
 
     if(arg_CORE)
