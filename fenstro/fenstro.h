@@ -109,6 +109,8 @@ bool SetMenuItemFlags(std::int32_t menu, std::int32_t item, std::int32_t flags);
 void MenuCmdNone(std::int32_t& checked);         // nothing
 void MenuCmdExit(std::int32_t& checked);         // closes the frame: the process ends
 void MenuCmdHelpContents(std::int32_t& checked); // WinHelpA(frame, FENSTRO_HELP_FILE, HELP_INDEX)
+// When the help engine cannot be started, MenuCmdHelpContents shows the box "Unable to
+// activate help" over the frame, captioned with the program's name; the program goes on.
 
 // The framework's help file, looked for beside the program file.
 constexpr const char* FENSTRO_HELP_FILE = "Fenstro.hlp";

@@ -1,6 +1,8 @@
 // The menu bar that the program builds, its routines and the predefined ones.
 #include "fenstro_internal.h"
 
+#include "help.h"
+
 WinHelpRoutine fenHelpEngine = WinHelpA;
 
 namespace {
@@ -130,5 +132,7 @@ void MenuCmdHelpContents(std::int32_t&) {
     std::size_t slash = file.find_last_of("\\/");
     file.erase(slash == std::string::npos ? 0 : slash + 1);
     file += FENSTRO_HELP_FILE;
-    fenHelpEngine(fen.frame, file.c_str(), HELP_INDEX, 0);
+    HWND frame = fen.frame;
+    if (!fenHelpEngine(frame, file.c_str(), HELP_INDEX, 0))
+        ReportHelpFailure(frame, frame, fen.programName.c_str());
 }

@@ -12,6 +12,8 @@ static_assert(FILE_DIALOG_PATH_TOO_LONG == FNERR_BUFFERTOOSMALL, "the dialog's o
 
 OPENFILENAMEA ofn;
 char chosenPath[RESULT_PATH_LENGTH];
+FileDialogRoutine resultOpenDialog = GetOpenFileNameA;
+FileDialogRoutine resultSaveDialog = GetSaveFileNameA;
 
 namespace {
 
@@ -34,7 +36,7 @@ void InitResultFileDialog(OPENFILENAMEA& record, HWND owner, const char* title, 
 
 void LoadResultsThroughDialog(const char* caption, DialogFailureReport reportFailure,
                               TableDisplay showTable) {
-    if (!GetOpenFileNameA(&ofn)) {
+    if (!resultOpenDialog(&ofn)) {
         ReportDialogFailure(reportFailure, false);
         return;
     }
@@ -49,7 +51,7 @@ void LoadResultsThroughDialog(const char* caption, DialogFailureReport reportFai
 }
 
 void SaveResultsThroughDialog(const char* caption, DialogFailureReport reportFailure) {
-    if (!GetSaveFileNameA(&ofn)) {
+    if (!resultSaveDialog(&ofn)) {
         ReportDialogFailure(reportFailure, true);
         return;
     }

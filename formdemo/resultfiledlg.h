@@ -11,11 +11,18 @@
 
 #include <string>
 
+#include "seams.h"
+
 // The program-wide record of both file dialogs, and the buffer in which they return the full
 // path of the chosen file.
 constexpr DWORD RESULT_PATH_LENGTH = 256;
 extern OPENFILENAMEA ofn;
 extern char chosenPath[RESULT_PATH_LENGTH];
+
+// The open and save dialogs the flows run: GetOpenFileNameA and GetSaveFileNameA, or a
+// test's own.
+extern FileDialogRoutine resultOpenDialog;
+extern FileDialogRoutine resultSaveDialog;
 
 // Fills every field of `record` for a result-file dialog titled `title` over `owner`. The
 // model's resultFileName is the name offered and receives the chosen file's bare name; the

@@ -12,6 +12,7 @@ char szFile[FILE_FIELD_LENGTH];
 char szFileTitle[FILE_FIELD_LENGTH];
 char szFilter[FILE_FIELD_LENGTH];
 char szDefExt[4];
+FileDialogRoutine selectionDialog = GetOpenFileNameA;
 
 void InitOpenFileName(HWND owner, const char* title) {
     // A buffer of its own for the title, so that szFile gets the full path back.
@@ -23,7 +24,7 @@ void InitOpenFileName(HWND owner, const char* title) {
 int ShowOpenFileDialog(HWND owner, char* name, std::size_t nameLength) {
     ProposeFileName(name, nameLength, szFile);
     InitOpenFileName(owner, FILE_DIALOG_TITLE);
-    if (!GetOpenFileNameA(&ofn)) {
+    if (!selectionDialog(&ofn)) {
         // Cancel and failure are alike to the caller; only a failure is reported.
         const DWORD failure = FileDialogFailure();
         if (failure != 0)

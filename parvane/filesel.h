@@ -9,6 +9,7 @@
 #include <cstddef>
 
 #include "namefields.h"
+#include "seams.h"
 
 extern OPENFILENAMEA ofn;
 extern char szFile[FILE_FIELD_LENGTH];
@@ -16,6 +17,8 @@ extern char szFileTitle[FILE_FIELD_LENGTH];
 extern char szFilter[FILE_FIELD_LENGTH];
 extern char szDefExt[4];
 constexpr char FILE_DIALOG_TITLE[] = "Dateiauswahl";
+// The open dialog of the file selection: GetOpenFileNameA, or a test's own.
+extern FileDialogRoutine selectionDialog;
 
 // Lets the user pick a file, proposing the name held in `name` (nameLength characters,
 // blank-padded). Returns -1 when cancelled or when the dialog failed (a failure is reported

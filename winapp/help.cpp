@@ -10,10 +10,11 @@ namespace {
 NameField helpFailureText;
 NameField helpFailureCaption;
 
-// The failure box, owned by owner. A box that belongs to another window than the program's
-// main window, or to none, leaves the main window enabled: it is disabled by hand meanwhile,
-// so that it waits for this box as it does for every other one (CloseMustWait) and takes no
-// input under it.
+} // namespace
+
+// A box that belongs to another window than the program's main window, or to none, leaves
+// the main window enabled: it is disabled by hand meanwhile, so that it waits for this box as
+// it does for every other one (CloseMustWait) and takes no input under it.
 void ReportHelpFailure(HWND owner, HWND window, const char* program) {
     SetNameField(helpFailureText, "Unable to activate help");
     SetNameField(helpFailureCaption, program);
@@ -23,8 +24,6 @@ void ReportHelpFailure(HWND owner, HWND window, const char* program) {
     if (holdWindow)
         EnableWindow(window, TRUE);
 }
-
-} // namespace
 
 void RequestHelpContents(WinHelpRoutine engine, HWND window, const char* program) {
     SetNameField(helpFileName, ("\\" + std::string(program) + ".hlp").c_str());

@@ -45,6 +45,18 @@ ModalStep BoxStep(const char* caption, BoxSeen* seen, const char* shotName) {
             }};
 }
 
+BOOL WINAPI OpenDialogWithoutSize(OPENFILENAMEA* record) {
+    OPENFILENAMEA sizeless = *record;
+    sizeless.lStructSize = 0;
+    return GetOpenFileNameA(&sizeless);
+}
+
+BOOL WINAPI SaveDialogWithoutSize(OPENFILENAMEA* record) {
+    OPENFILENAMEA sizeless = *record;
+    sizeless.lStructSize = 0;
+    return GetSaveFileNameA(&sizeless);
+}
+
 HLOCAL WINAPI NoMemoryAlloc(UINT, SIZE_T) {
     SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return nullptr;

@@ -1,9 +1,11 @@
 // The system's own dialogs as a test meets them: message boxes (what they show, closing
 // them, the run-time report of an allocation that failed) and the common file dialogs
-// (waiting for their name field, choosing a file as a user types it).
+// (waiting for their name field, choosing a file as a user types it, a dialog that fails).
 #pragma once
 
 #include <windows.h>
+
+#include <commdlg.h>
 
 #include <functional>
 #include <string>
@@ -50,3 +52,9 @@ std::function<HWND()> ReadyFileDialog(const char* title);
 // *dialog, when given, receives the dialog.
 std::vector<ModalStep> ChooseFileSteps(const char* title, const std::string& path,
                                        HWND* dialog = nullptr);
+
+// The real open and save dialogs (GetOpenFileNameA's signature) on a copy of the record whose
+// size is 0: they fail at once with CDERR_STRUCTSIZE and open no window, as a dialog that
+// cannot start does.
+BOOL WINAPI OpenDialogWithoutSize(OPENFILENAMEA* record);
+BOOL WINAPI SaveDialogWithoutSize(OPENFILENAMEA* record);

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <vector>
 
+#include "closereq.h"
 #include "filedlg.h"
 #include "runerror_box.h"
 #include "testids.h"
@@ -62,11 +63,18 @@ std::vector<std::string> Titles(HMENU bar) {
 HWND helpOwner;
 std::string helpFile;
 UINT helpCommand;
+int helpRequests;
 BOOL WINAPI RecordHelp(HWND owner, LPCSTR file, UINT command, ULONG_PTR) {
+    ++helpRequests;
     helpOwner = owner;
     helpFile = file;
     helpCommand = command;
     return TRUE;
+}
+// A help engine that cannot be started.
+BOOL WINAPI RefuseHelp(HWND owner, LPCSTR file, UINT command, ULONG_PTR data) {
+    RecordHelp(owner, file, command, data);
+    return FALSE;
 }
 
 class Frame : public FenstroTest {
@@ -74,6 +82,11 @@ class Frame : public FenstroTest {
     void SetUp() override {
         calls.clear();
         interfaceThread = GetCurrentThreadId();
+        helpRequests = 0;
+    }
+    void TearDown() override {
+        fenHelpEngine = WinHelpA;
+        FenstroTest::TearDown();
     }
 };
 
@@ -354,6 +367,35 @@ TEST_F(Frame, HelpOpensTheFrameworksFileAndExitClosesTheFrame) {
     HWND frame = FenstroFrame();
     Choose(0, 3); // E&nde
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(frame); }));
+}
+
+TEST_F(Frame, HelpThatCannotStartIsReportedOverTheFrameAndTheProgramGoesOn) {
+    fenHelpEngine = RefuseHelp;
+    initHook = BuildFormulaBar;
+    ASSERT_TRUE(Start());
+    const HWND frame = FenstroFrame();
+    BoxSeen box;
+    bool frameHeld = false;
+    ASSERT_TRUE(RunModal([] { Choose(2, 0); }, {{DialogTitled(PROGRAM_NAME), [&](HWND dlg) {
+                                                     frameHeld = CloseMustWait(frame);
+                                                     box = ReadAndCloseBox(dlg,
+                                                                           "fenstro_help_failure");
+                                                 }}}));
+    EXPECT_EQ(helpRequests, 1);
+    EXPECT_EQ(helpOwner, frame);
+    EXPECT_EQ(helpCommand, static_cast<UINT>(HELP_INDEX));
+    EXPECT_EQ(box.text, "Unable to activate help");
+    EXPECT_EQ(box.caption, PROGRAM_NAME);
+    EXPECT_EQ(box.owner, frame);
+    EXPECT_TRUE(box.topmost);  // MB_SYSTEMMODAL
+    EXPECT_TRUE(box.handIcon); // MB_ICONHAND
+    EXPECT_TRUE(frameHeld);
+    // The program goes on: the frame takes input again and the next routine runs.
+    EXPECT_TRUE(IsWindowEnabled(frame));
+    Choose(2, 2); // &About LorvexCon
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].routine, 4);
+    EXPECT_EQ(FindThreadDialog(), nullptr);
 }
 
 namespace {

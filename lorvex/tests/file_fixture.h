@@ -23,6 +23,8 @@ class FileCommands : public LorvexMain {
         SetCurrentDirectoryA(dir.c_str());
     }
     void TearDown() override {
+        resultOpenDialog = GetOpenFileNameA;
+        resultSaveDialog = GetSaveFileNameA;
         SetCurrentDirectoryA(oldDir);
         RemoveTree(dir);
         LorvexMain::TearDown();

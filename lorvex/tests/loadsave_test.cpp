@@ -367,6 +367,48 @@ TEST_F(FileCommands, DialogThatFailsIsReportedAndNothingIsReadOrWritten) {
     }
 }
 
+// A dialog that cannot start fails at once with a code of its own, before any window opens:
+// here the real dialog given a record of size 0 (CDERR_STRUCTSIZE). The command names the
+// code in its box, and opens, reads and writes nothing. The current directory holds the file
+// that the name offered names, with another table than the program's.
+TEST_F(FileCommands, DialogThatCannotStartIsReportedWithItsCode) {
+    resultOpenDialog = OpenDialogWithoutSize;
+    resultSaveDialog = SaveDialogWithoutSize;
+    ResultTable other{};
+    for (int i = 0; i < POINT_COUNT; ++i)
+        other.xValues[i] = other.yValues[i] = -i;
+    const std::string offered = Path("Lorvex_Ergebnis.dat");
+    WriteAll(offered, ResultFileContent(other));
+    ComputeFormula();
+    const ResultTable before = resultTable;
+    struct {
+        UINT command;
+        const char* text;
+        const char* shot;
+    } const cases[] = {
+        {IDM_LADEN, "The file dialog failed (error 0x0001). Nothing was loaded.",
+         "lorvex_load_dialog_cannot_start"},
+        {IDM_SPEICHERN, "The file dialog failed (error 0x0001). Nothing was saved.", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        BoxSeen box;
+        const UINT command = c.command;
+        ASSERT_TRUE(RunModal([command] { SendMessageA(hwndMain, WM_COMMAND, command, 0); },
+                             {BoxStep("Lorvex", &box, c.shot)}));
+        ASSERT_TRUE(box.shown);
+        EXPECT_EQ(box.text, c.text);
+        EXPECT_EQ(box.owner, hwndMain);
+        EXPECT_TRUE(box.handIcon);
+        EXPECT_EQ(hwndResults, NO_WINDOW);
+        EXPECT_NE(GetMenuState(hMenu, IDM_SPEICHERN, MF_BYCOMMAND) & MF_GRAYED, 0u);
+        EXPECT_TRUE(SameTable(resultTable, before));
+        EXPECT_EQ(ReadAll(offered), ResultFileContent(other));
+        EXPECT_EQ(FolderNames(dir), std::vector<std::string>{"Lorvex_Ergebnis.dat"});
+        EXPECT_TRUE(IsWindowEnabled(hwndMain));
+    }
+}
+
 // The name offered first, "Lorvex_Ergebnis.dat " in the name field, accepted as it stands:
 // the save goes to "Lorvex_Ergebnis.dat" in the folder the dialog shows (not to a file with
 // the blank taken into its extension), asks before it replaces that file, and a later load of

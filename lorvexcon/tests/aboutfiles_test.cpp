@@ -45,6 +45,8 @@ class Files : public LorvexCon {
         SetCurrentDirectoryA(other.c_str());
     }
     void TearDown() override {
+        resultOpenDialog = GetOpenFileNameA;
+        resultSaveDialog = GetSaveFileNameA;
         SetCurrentDirectoryA(oldDir);
         RemoveTree(dir);
         RemoveTree(other);
@@ -326,6 +328,9 @@ TEST_F(Files, AFailedFileDialogIsReportedAsALineAndNothingIsReadOrWritten) {
         int item; // of "&Datei"
         std::vector<ModalStep> steps;
         const char* line; // the report, nullptr for none
+        // The dialog cannot start: the real one given a record of size 0 fails at once with
+        // CDERR_STRUCTSIZE, before any window opens.
+        bool cannotStart = false;
     };
     const Case cases[] = {
         {"load, cancelled", 1, {cancel}, nullptr},
@@ -338,6 +343,16 @@ TEST_F(Files, AFailedFileDialogIsReportedAsALineAndNothingIsReadOrWritten) {
          nullptr},
         {"save, path longer than the buffer", 2, ChooseFileSteps(SAVE_TITLE, tooLong),
          "The path of the chosen file is too long. Nothing was saved."},
+        {"load, the dialog cannot start",
+         1,
+         {},
+         "The file dialog failed (error 0x0001). Nothing was loaded.",
+         true},
+        {"save, the dialog cannot start",
+         2,
+         {},
+         "The file dialog failed (error 0x0001). Nothing was saved.",
+         true},
     };
     HMENU datei = GetSubMenu(GetMenu(FenstroFrame()), 0);
     for (const Case& c : cases) {
@@ -352,6 +367,8 @@ TEST_F(Files, AFailedFileDialogIsReportedAsALineAndNothingIsReadOrWritten) {
         const std::size_t reports = UnitLineCount(DEFAULT_OUTPUT_UNIT);
         const bool grayed = MenuItemGrayed(datei, 1);
         const int item = c.item;
+        resultOpenDialog = c.cannotStart ? OpenDialogWithoutSize : GetOpenFileNameA;
+        resultSaveDialog = c.cannotStart ? SaveDialogWithoutSize : GetSaveFileNameA;
         ASSERT_TRUE(RunModal([item] { ChooseMenuItem(1, item); }, c.steps));
         EXPECT_EQ(FindThreadDialog(), nullptr); // no box either
         std::vector<std::string> report = UnitLines(DEFAULT_OUTPUT_UNIT);

@@ -21,6 +21,7 @@ void ResetProgramData() {
     SetFixedText(szFileName, sizeof szFileName, START_FILE_NAME);
     idSplashTimer = 1;
     splashSetTimer = SetTimer;
+    selectionDialog = GetOpenFileNameA;
 }
 
 void ParvaneMain::SetUp() {

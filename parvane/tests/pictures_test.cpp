@@ -162,7 +162,7 @@ TEST_F(Pictures, ShowOpenFileDialogGivesLengthMinusLengthOrMinusOne) {
     EXPECT_EQ(std::string(shortName, sizeof shortName), path[1].substr(0, sizeof shortName));
 }
 
-TEST_F(Pictures, APathLongerThanTheDialogsBufferGivesABoxAndOpensNothing) {
+TEST_F(Pictures, ADialogThatFailsGivesABoxAndOpensNothing) {
     // Files whose full paths have exactly n characters, typed into the dialog's name field.
     // The buffer holds 255 characters and the NUL. (Wine's own open dialog refuses a typed
     // path of 260 characters or more before the program is asked.)
@@ -178,24 +178,47 @@ TEST_F(Pictures, APathLongerThanTheDialogsBufferGivesABoxAndOpensNothing) {
     ASSERT_EQ(open.size(), 1u) << "the longest path that fits opens";
     EXPECT_EQ(WindowText(open[0]), fits);
     const std::string before(szFileName, sizeof szFileName);
+    bool taken[SLOT_COUNT];
+    memcpy(taken, slotTaken, sizeof taken);
 
-    for (std::size_t n : {256u, 259u}) {
-        SCOPED_TRACE(std::to_string(n) + " characters");
-        const std::string tooLong = pathOf(n);
-        ASSERT_EQ(tooLong.size(), n);
-        ASSERT_TRUE(WriteFileBytes(tooLong, ColourBmp(40, 30, COLOURS_B)));
+    const char* const tooLongText = "Der Pfad der gew\xE4hlten Datei ist zu lang. Es wurde keine "
+                                    "Datei ge\xF6"
+                                    "ffnet.";
+    struct Case {
+        std::size_t typed; // the length of the path typed; 0: the dialog cannot start
+        const char* text;
+        const char* shot;
+    } const cases[] = {
+        {256, tooLongText, "parvane_path_too_long_box"},
+        {259, tooLongText, nullptr},
+        // A dialog that cannot start fails at once with a code of its own, before any window
+        // opens: here the real one given a record of size 0 (CDERR_STRUCTSIZE). Nothing opens,
+        // not even the picture that the proposal names.
+        {0,
+         "Die Dateiauswahl ist fehlgeschlagen (Fehler 0x0001). Es wurde keine Datei ge\xF6"
+         "ffnet.",
+         "parvane_dialog_cannot_start_box"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.typed) + " characters typed");
+        std::vector<ModalStep> steps;
+        if (c.typed > 0) {
+            const std::string tooLong = pathOf(c.typed);
+            ASSERT_EQ(tooLong.size(), c.typed);
+            ASSERT_TRUE(WriteFileBytes(tooLong, ColourBmp(40, 30, COLOURS_B)));
+            steps = ChooseFileSteps(FILE_DIALOG_TITLE, tooLong);
+        } else {
+            selectionDialog = OpenDialogWithoutSize;
+        }
         BoxSeen box;
-        EXPECT_TRUE(RunModal(
-            [] { SendMessageA(hwndMain, WM_COMMAND, IDM_OEFFNEN, 0); },
-            Then(ChooseFileSteps(FILE_DIALOG_TITLE, tooLong),
-                 {BoxStep("Fehler", &box, n == 256 ? "parvane_path_too_long_box" : nullptr)})));
-        EXPECT_EQ(box.text, "Der Pfad der gew\xE4hlten Datei ist zu lang. Es wurde keine Datei "
-                            "ge\xF6"
-                            "ffnet.");
+        EXPECT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_OEFFNEN, 0); },
+                             Then(steps, {BoxStep("Fehler", &box, c.shot)})));
+        EXPECT_EQ(box.text, c.text);
         EXPECT_EQ(box.owner, hwndMain);
         EXPECT_TRUE(box.handIcon);
         EXPECT_EQ(PictureWindows().size(), 1u);
         EXPECT_EQ(nChildren, 1);
+        EXPECT_EQ(memcmp(taken, slotTaken, sizeof taken), 0);
         EXPECT_EQ(std::string(szFileName, sizeof szFileName), before) << "the proposal stays";
     }
     EXPECT_FALSE(OpenGrayed());
