@@ -182,7 +182,7 @@ std::vector<ModalStep> PostCommandsSteps(const std::function<HWND()>& find,
             *running = dialog;
             if (k == 0)
                 *standing = ThreadDialogs();
-            for (HWND other : ThreadDialogs()) {
+            for (HWND other : k == 0 ? std::vector<HWND>{} : ThreadDialogs()) {
                 if (std::find(standing->begin(), standing->end(), other) != standing->end())
                     continue;
                 opened->push_back(commands[k - 1].name + ": " + WindowText(other));
