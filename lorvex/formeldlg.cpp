@@ -5,6 +5,7 @@
 #include "formeldlg.h"
 
 #include "about.h"
+#include "closereq.h"
 #include "formula.h"
 #include "lorvex.h"
 #include "resultswnd.h"
@@ -85,7 +86,13 @@ INT_PTR CALLBACK FormelDlgProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM) {
     case WM_INITDIALOG: InitDialog(hDlg); return TRUE; // the focus goes to IDC_A
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
-        case IDOK: Ok(hDlg); return TRUE;
+        case IDOK:
+            // An OK posted while the dialog's own input error box is open would read the
+            // fields again and put a second box over the first. Cancel may end the dialog:
+            // the box stays until it is answered.
+            if (!CommandMustWait(hDlg))
+                Ok(hDlg);
+            return TRUE;
         case IDCANCEL: EndDialog(hDlg, 1); return TRUE;
         default: return FALSE;
         }

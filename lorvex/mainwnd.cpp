@@ -65,6 +65,11 @@ HWND CreateMainWindow(HINSTANCE hInstance) {
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
+        // While one of our dialogs or boxes is open, a posted command is dropped: the menu's
+        // commands would open a dialog or box, or read or write the table, under the open
+        // one, and Exit could not close the window then anyway.
+        if (CommandMustWait(hwnd))
+            return 0;
         switch (LOWORD(wParam)) {
         case IDM_EXIT: SendMessageA(hwnd, WM_CLOSE, 0, 0); return 0;
         case IDM_LADEN: LoadResults(); return 0;

@@ -126,7 +126,12 @@ LRESULT CALLBACK ChildWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case WM_CREATE: CreateChild(hwnd, reinterpret_cast<const CREATESTRUCTA*>(lParam)); break;
     case WM_SIZE: PlaceStrip(hwnd, lParam); break;
-    case WM_COMMAND: ShowOption(hwnd, wParam); return 0;
+    case WM_COMMAND:
+        // Posted straight to the child, an option waits for an open dialog or box as one sent
+        // through the frame does: a failing record would put a second box over the first.
+        if (!CommandMustWait(GetAncestor(hwnd, GA_ROOT)))
+            ShowOption(hwnd, wParam);
+        return 0;
     case WM_MDIACTIVATE:
         if (reinterpret_cast<HWND>(lParam) == hwnd)
             SetFrameMenu(GetParent(hwnd), hMenuChild, hMenuChildWindow);

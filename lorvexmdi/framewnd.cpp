@@ -146,7 +146,17 @@ void NewChild() {
     LocalUnlock(hInfo);
 }
 
-// Runs the commands the frame carries out itself; false for every other identifier.
+// Runs the arrangement commands; false for every other identifier.
+bool ArrangeCommand(UINT id) {
+    switch (id) {
+    case IDM_CASCADE: SendMessageA(hwndClient, WM_MDICASCADE, 0, 0); return true;
+    case IDM_TILE: SendMessageA(hwndClient, WM_MDITILE, MDITILE_VERTICAL, 0); return true;
+    case IDM_ARRANGE: SendMessageA(hwndClient, WM_MDIICONARRANGE, 0, 0); return true;
+    default: return false;
+    }
+}
+
+// Runs the other commands the frame carries out itself; false for every other identifier.
 bool FrameCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     UINT id = LOWORD(wParam);
     if (id >= IDM_OPT_1 && id <= IDM_OPT_LAST) {
@@ -165,9 +175,6 @@ bool FrameCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
         SetNameField(aboutDialogName, "AboutDlg");
         DialogBoxParamA(hInst, aboutDialogName, hwnd, AboutDlgProc, 0);
         return true;
-    case IDM_CASCADE: SendMessageA(hwndClient, WM_MDICASCADE, 0, 0); return true;
-    case IDM_TILE: SendMessageA(hwndClient, WM_MDITILE, MDITILE_VERTICAL, 0); return true;
-    case IDM_ARRANGE: SendMessageA(hwndClient, WM_MDIICONARRANGE, 0, 0); return true;
     default: return false;
     }
 }
@@ -193,6 +200,14 @@ LRESULT CALLBACK FrameWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         return DefFrameProcA(hwnd, hwndClient, message, wParam, lParam);
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_COMMAND:
+        // Arranging the children harms no dialog or box that is open. Every other command
+        // waits for it: it would open a second dialog or box, make a child or write into a
+        // strip under the open one, and an entry of the window list can open the system's
+        // window dialog.
+        if (ArrangeCommand(LOWORD(wParam)))
+            return 0;
+        if (CommandMustWait(hwnd))
+            return 0;
         if (FrameCommand(hwnd, wParam, lParam))
             return 0;
         // The grayed items, the window list's children and all else.

@@ -103,6 +103,11 @@ LRESULT CALLBACK ViewerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_COMMAND:
         if (picture)
             return DefWindowProcA(hwnd, message, wParam, lParam);
+        // A command posted while one of the program's dialogs or boxes is open is dropped:
+        // a second file dialog would work on the record and path buffer of the first, a box
+        // would stand over the open one, and Beenden could not close the window then anyway.
+        if (CommandMustWait(hwnd))
+            return 0;
         return MainCommand(hwnd, message, wParam, lParam);
     case WM_CLOSE:
         // A taskbar or window manager can ask while one of the program's dialogs or boxes

@@ -1,4 +1,4 @@
-// Close requests that arrive while a modal dialog runs.
+// Close requests and commands that arrive while a modal dialog runs.
 #pragma once
 
 #include <windows.h>
@@ -11,4 +11,15 @@
 // taskbar, window manager or session end can ask for it, a mouse cannot.
 inline bool CloseMustWait(HWND window) {
     return !IsWindowEnabled(window);
+}
+
+// Whether a command to `window` must be dropped now, for the same reason: a command still
+// arrives under a running dialog when another program posts it, and carried out it would open
+// a second dialog or box over the first, or read or change the data the first one works on.
+// Beeps when it drops the command; the user answers the open dialog, and the program goes on.
+inline bool CommandMustWait(HWND window) {
+    if (!CloseMustWait(window))
+        return false;
+    MessageBeep(MB_OK);
+    return true;
 }

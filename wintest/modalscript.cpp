@@ -1,7 +1,9 @@
 #include "modalscript.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <utility>
 
 #include "wndsearch.h"
@@ -149,6 +151,51 @@ std::function<HWND()> DialogTitled(const char* title) {
 std::vector<ModalStep> Then(std::vector<ModalStep> a, const std::vector<ModalStep>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
+}
+
+namespace {
+
+BOOL CALLBACK CollectDialog(HWND hwnd, LPARAM lp) {
+    char cls[32] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (strcmp(cls, "#32770") == 0)
+        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<HWND> ThreadDialogs() {
+    std::vector<HWND> found;
+    EnumThreadWindows(GetCurrentThreadId(), CollectDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::vector<ModalStep> PostCommandsSteps(const std::function<HWND()>& find,
+                                         const std::vector<PostedCommand>& commands, HWND* running,
+                                         std::vector<std::string>* opened) {
+    // The dialogs that stand when the running one is found: it, and those it runs over.
+    auto standing = std::make_shared<std::vector<HWND>>();
+    // Step k notes what command k - 1 opened, then posts command k.
+    auto step = [commands, running, opened, standing](size_t k) {
+        return [commands, running, opened, standing, k](HWND dialog) {
+            *running = dialog;
+            if (k == 0)
+                *standing = ThreadDialogs();
+            for (HWND other : k == 0 ? std::vector<HWND>{} : ThreadDialogs()) {
+                if (std::find(standing->begin(), standing->end(), other) != standing->end())
+                    continue;
+                opened->push_back(commands[k - 1].name + ": " + WindowText(other));
+                PostMessageA(other, WM_COMMAND, IDCANCEL, 0);
+            }
+            if (k < commands.size())
+                PostMessageA(commands[k].target(), WM_COMMAND, commands[k].id, 0);
+        };
+    };
+    std::vector<ModalStep> steps = {{find, step(0)}};
+    for (size_t k = 1; k <= commands.size(); ++k)
+        steps.push_back({[running] { return IsWindow(*running) ? *running : nullptr; }, step(k)});
+    return steps;
 }
 
 std::string WindowText(HWND hwnd) {

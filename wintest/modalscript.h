@@ -49,6 +49,26 @@ std::function<HWND()> DialogTitled(const char* title);
 // Steps one after another.
 std::vector<ModalStep> Then(std::vector<ModalStep> a, const std::vector<ModalStep>& b);
 
+// The top-level dialogs of this thread (class "#32770": dialogs, message boxes, the file
+// dialogs), shown or still being made.
+std::vector<HWND> ThreadDialogs();
+
+// A command as another program sends it: WM_COMMAND posted to a window of the thread.
+struct PostedCommand {
+    std::string name;
+    std::function<HWND()> target;
+    UINT id;
+};
+
+// Steps for the time a dialog or box runs, from when find() returns it: the commands are posted
+// one after another, each once the one before has been handled (a timer tick comes only after
+// every posted message), and each dialog of the thread that has opened since is noted in
+// *opened as "<command name>: <dialog title>" and cancelled. The running dialog stays open for
+// the steps after these; *running receives it.
+std::vector<ModalStep> PostCommandsSteps(const std::function<HWND()>& find,
+                                         const std::vector<PostedCommand>& commands, HWND* running,
+                                         std::vector<std::string>* opened);
+
 // Text of a window (GetWindowTextA), and of a dialog item.
 std::string WindowText(HWND hwnd);
 std::string ItemText(HWND dlg, int id);

@@ -1,6 +1,7 @@
 // Close requests that reach Lorvex's windows while one of its modal dialogs or message boxes
 // is open, as a taskbar, a window manager or a session end sends them (a mouse cannot: the
-// window is disabled). The dialog stays, the command finishes, and the program runs on.
+// window is disabled). The dialog stays, the command finishes, and the program runs on. And
+// commands that other programs post meanwhile: they are dropped.
 #include <windows.h>
 
 #include <cstdio>
@@ -17,6 +18,12 @@ void CALLBACK QuitLate(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 BOOL WINAPI RefusingHelp(HWND, LPCSTR, UINT, ULONG_PTR) {
+    return FALSE;
+}
+
+int helpRequests = 0;
+BOOL WINAPI CountedRefusingHelp(HWND, LPCSTR, UINT, ULONG_PTR) {
+    ++helpRequests;
     return FALSE;
 }
 
@@ -239,6 +246,131 @@ TEST_F(CloseRequests, WhileAnyDialogOrBoxIsOpenTheProgramRunsOn) {
         EXPECT_TRUE(SameTable(resultTable, before));
         ExpectCloseEndsTheProgram();
     }
+}
+
+// Every command of the menu, posted to the main window while the load or save dialog, a help
+// failure box or the formula dialog's input error box is open (with the dialog's own OK then):
+// nothing opens over the open one, no help is asked for, the table, the file and the name
+// offered stay, and once the user has answered, the commands work again.
+TEST_F(CloseRequests, CommandsPostedWhileADialogOrBoxIsOpenAreDropped) {
+    const std::string file = Path("ergebnis.dat");
+    WriteAll(file, "alt\r\n");
+    auto main = [] { return hwndMain; };
+    const std::vector<PostedCommand> menu = {
+        {"IDM_LADEN", main, IDM_LADEN},
+        {"IDM_SPEICHERN", main, IDM_SPEICHERN},
+        {"IDM_FORMEL", main, IDM_FORMEL},
+        {"IDM_ABOUT", main, IDM_ABOUT},
+        {"IDM_HELPCONTENTS", main, IDM_HELPCONTENTS},
+        {"IDM_HELPSEARCH", main, IDM_HELPSEARCH},
+        {"IDM_HELPHELP", main, IDM_HELPHELP},
+        {"IDM_EXIT", main, IDM_EXIT},
+    };
+    struct Case {
+        const char* name;
+        UINT command;
+        bool noFocus;
+        std::vector<ModalStep> reach; // up to the dialog or box that is then open
+        std::function<HWND()> open;   // finds it
+        std::vector<PostedCommand> more;
+        std::vector<ModalStep> finish; // ends it (its handle as the first step's window)
+        int helpRequests;              // that the case itself makes
+    };
+    auto pressCancel = [](HWND w) { PressButton(w, IDCANCEL); };
+    auto postOk = [](HWND w) { PostMessageA(w, WM_COMMAND, IDOK, 0); };
+    const Case cases[] = {
+        {"load dialog",
+         IDM_LADEN,
+         false,
+         {},
+         ReadyFileDialog(LOAD_TITLE),
+         {},
+         {{nullptr, pressCancel}},
+         0},
+        {"save dialog",
+         IDM_SPEICHERN,
+         false,
+         {},
+         ReadyFileDialog(SAVE_TITLE),
+         {},
+         {{nullptr, pressCancel}},
+         0},
+        {"help failure box",
+         IDM_HELPCONTENTS,
+         false,
+         {},
+         DialogTitled("Lorvex"),
+         {},
+         {{nullptr, postOk}},
+         1},
+        // No window has the focus: the box has no owner, and the main window is held by hand.
+        {"help-on-help failure box without owner",
+         IDM_HELPHELP,
+         true,
+         {},
+         DialogTitled("Lorvex"),
+         {},
+         {{nullptr, postOk}},
+         1},
+        {"input error box of the formula dialog",
+         IDM_FORMEL,
+         false,
+         {{DialogTitled("Formel - Berechnung"),
+           [](HWND dlg) {
+               SetDlgItemTextA(dlg, IDC_N, "0");
+               PressButton(dlg, IDOK);
+           }}},
+         DialogTitled("Fehler"),
+         {{"IDOK of the formula dialog", DialogTitled("Formel - Berechnung"), IDOK}},
+         {{nullptr, postOk}, {DialogTitled("Formel - Berechnung"), pressCancel}},
+         0},
+    };
+    helpEngine = CountedRefusingHelp;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetFormulaModel();
+        ComputeFormula();
+        ShowResultsWindow();
+        const ResultTable before = resultTable;
+        const std::string offered = formulaModel.resultFileName;
+        ASSERT_TRUE(ActivateWindow(hwndMain));
+        if (c.noFocus)
+            SetFocus(nullptr);
+        helpRequests = 0;
+        HWND shown = nullptr;
+        std::vector<std::string> opened;
+        std::vector<PostedCommand> commands = menu;
+        commands.insert(commands.end(), c.more.begin(), c.more.end());
+        std::vector<ModalStep> finish = c.finish;
+        finish[0].find = [&] { return IsWindowVisible(shown) ? shown : nullptr; };
+        const UINT command = c.command;
+        EXPECT_TRUE(RunModal(
+            [command] { SendMessageA(hwndMain, WM_COMMAND, command, 0); },
+            Then(Then(c.reach, PostCommandsSteps(c.open, commands, &shown, &opened)), finish),
+            20000));
+        EXPECT_EQ(opened, std::vector<std::string>{});
+        EXPECT_EQ(helpRequests, c.helpRequests);
+        EXPECT_TRUE(SameTable(resultTable, before));
+        EXPECT_EQ(ReadAll(file), "alt\r\n");
+        EXPECT_EQ(formulaModel.resultFileName, offered);
+        // The program goes on: the window takes commands again, and nothing is left open.
+        ASSERT_TRUE(IsWindow(hwndMain));
+        EXPECT_TRUE(IsWindowEnabled(hwndMain));
+        EXPECT_EQ(FindThreadDialog(), nullptr);
+        EXPECT_EQ(DrainQueue(), -1);
+    }
+    // Once the dialogs are answered, a command works as ever: the formula dialog opens and its
+    // OK computes the table anew.
+    ResetFormulaModel();
+    ComputeFormula();
+    const ResultTable computed = resultTable;
+    resultTable = ResultTable{};
+    EXPECT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_FORMEL, 0); },
+                         {{DialogTitled("Formel - Berechnung"), [](HWND dlg) {
+                               PressButton(dlg, IDOK);
+                               PressButton(dlg, IDCANCEL);
+                           }}}));
+    EXPECT_TRUE(SameTable(resultTable, computed));
 }
 
 } // namespace

@@ -894,6 +894,88 @@ TEST_F(MdiFrame, CloseRequestsWaitWhileADialogOrABoxIsOpen) {
     EXPECT_FALSE(IsWindow(hwndFrame));
 }
 
+// Commands that another program posts to the frame or a child while the About dialog or a box
+// of the program is open: none opens anything over the open one, makes a child, writes into
+// a strip or activates another child. Arranging the children still works. Once the user has
+// answered, the commands work again.
+TEST_F(MdiFrame, CommandsPostedWhileADialogOrABoxIsOpenWaitButArrangingWorks) {
+    HWND c[2];
+    for (HWND& child : c)
+        child = OpenChild();
+    ASSERT_EQ(ActiveChild(), c[1]);
+    auto frame = [] { return hwndFrame; };
+    const std::vector<PostedCommand> commands = {
+        {"IDM_NEW", frame, IDM_NEW},
+        {"IDM_ABOUT", frame, IDM_ABOUT},
+        {"IDM_HELPCONTENTS", frame, IDM_HELPCONTENTS},
+        {"IDM_HELPSEARCH", frame, IDM_HELPSEARCH},
+        {"IDM_HELPHELP", frame, IDM_HELPHELP},
+        {"IDM_OPT_2", frame, IDM_OPT_2},
+        {"IDM_OPT_3 to a child", [&c] { return c[0]; }, IDM_OPT_3},
+        {"the window list's first child", frame, IDM_FIRSTCHILD},
+        {"IDM_EXIT", frame, IDM_EXIT},
+        {"IDM_TILE", frame, IDM_TILE},
+    };
+    // The record lock refuses only until the box it causes is up.
+    auto lockBox = [] {
+        HWND box = FindThreadDialog("Error");
+        if (box != nullptr)
+            infoLock = LocalLock;
+        return box;
+    };
+    struct {
+        const char* name;
+        UINT command;
+        std::function<HWND()> find;
+        size_t helpCalls; // that the case itself makes
+    } const cases[] = {
+        {"About", IDM_ABOUT, DialogTitled("About LorvexMDI"), 0},
+        {"help failure box", IDM_HELPCONTENTS, DialogTitled("LorvexMDI"), 1},
+        {"box of an option whose record cannot be locked", IDM_OPT_1, lockBox, 0},
+    };
+    helpEngine = FakeWinHelp;
+    helpAnswer = FALSE;
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        ASSERT_TRUE(ActivateWindow(hwndFrame));
+        // Cascaded, the children overlap.
+        SendMessageA(hwndFrame, WM_COMMAND, IDM_CASCADE, 0);
+        const int numbers = nChildNo;
+        helpCalls.clear();
+        if (k.command == IDM_OPT_1)
+            infoLock = RefusingLock;
+        HWND shown = nullptr;
+        std::vector<std::string> opened;
+        std::vector<ModalStep> steps = PostCommandsSteps(k.find, commands, &shown, &opened);
+        steps.push_back({[&] { return IsWindowVisible(shown) ? shown : nullptr; },
+                         [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDOK, 0); }});
+        const UINT command = k.command;
+        EXPECT_TRUE(
+            RunModal([command] { SendMessageA(hwndFrame, WM_COMMAND, command, 0); }, steps));
+        infoLock = LocalLock;
+        EXPECT_EQ(opened, std::vector<std::string>{});
+        EXPECT_EQ(helpCalls.size(), k.helpCalls);
+        ASSERT_TRUE(IsWindow(hwndFrame));
+        EXPECT_EQ(Children().size(), 2u);
+        EXPECT_EQ(nChildNo, numbers);
+        EXPECT_EQ(ActiveChild(), c[1]);
+        for (HWND child : c)
+            EXPECT_EQ(WindowText(StripOf(child)), STRIP_INITIAL_TEXT);
+        RECT r0, r1, overlap;
+        GetWindowRect(c[0], &r0);
+        GetWindowRect(c[1], &r1);
+        EXPECT_FALSE(IntersectRect(&overlap, &r0, &r1)) << "not tiled";
+        // The program goes on: the frame takes commands again, and nothing is left open.
+        EXPECT_TRUE(IsWindowEnabled(hwndFrame));
+        EXPECT_EQ(FindThreadDialog(), nullptr);
+        EXPECT_EQ(DrainQueue(), -1);
+    }
+    HWND third = OpenChild();
+    ASSERT_EQ(Children().size(), 3u);
+    SendMessageA(hwndFrame, WM_COMMAND, IDM_OPT_4, 0);
+    EXPECT_EQ(WindowText(StripOf(third)), "IDM_OPT_4");
+}
+
 TEST_F(MdiFrame, ExitClosesTheFrameWithItsChildrenAndEndsTheLoopWithZero) {
     HWND child = OpenChild();
     PostMessageA(hwndFrame, WM_COMMAND, IDM_EXIT, 0);

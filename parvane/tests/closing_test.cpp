@@ -1,10 +1,12 @@
 // Close requests to the main window while one of the program's modal dialogs or boxes runs,
 // as a taskbar or window manager sends them: the request is dropped, the dialog stays, and
-// once it has ended a close request ends the program as always.
+// once it has ended a close request ends the program as always. Commands that other programs
+// post meanwhile are dropped too.
 #include <windows.h>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "bmpfiles.h"
 #include "parvane_fixture.h"
@@ -110,6 +112,62 @@ TEST_F(CloseRequest, WhileTheErrorBoxOfAFileOnWhichTheLoaderFaultsIsOpen) {
 TEST_F(CloseRequest, WhileTheSplashIsOpen) {
     splashSetTimer = ShortSplashTimer;
     Check({ShowSplash, FindSplash, nullptr}); // the splash ends through its timer
+}
+
+using PostedCommands = ParvaneMain;
+
+// Every command of the menu, posted to the main window while the file dialog, the Info box,
+// the error box of a file that does not load or the splash is open: nothing opens over the
+// open one, no picture window opens and the proposed name stays. Once the user has answered,
+// Öffnen opens a picture as ever.
+TEST_F(PostedCommands, WhileADialogOrBoxIsOpenTheyAreDropped) {
+    const std::string bad = File("text.bmp", "Dies ist keine Bitmap.\r\n");
+    auto main = [] { return hwndMain; };
+    const std::vector<PostedCommand> menu = {{"IDM_OEFFNEN", main, IDM_OEFFNEN},
+                                             {"IDM_HILFETHEMEN", main, IDM_HILFETHEMEN},
+                                             {"IDM_INFO", main, IDM_INFO},
+                                             {"IDM_BEENDEN", main, IDM_BEENDEN}};
+    struct Case {
+        const char* name;
+        std::string proposed;          // the name in szFileName
+        std::function<void()> open;    // enters the dialog's modal loop
+        std::function<HWND()> find;    // the dialog, once it runs
+        std::function<void(HWND)> end; // ends it as the user does; none for one that ends itself
+    };
+    const Case cases[] = {
+        {"file dialog", START_FILE_NAME, OpenCommand, ReadyFileDialog(FILE_DIALOG_TITLE),
+         [](HWND dlg) { PressButton(dlg, IDCANCEL); }},
+        {"Info box", START_FILE_NAME, [] { SendMessageA(hwndMain, WM_COMMAND, IDM_INFO, 0); },
+         DialogTitled("Parvane"), PressOk},
+        {"error box of a file that does not load", bad,
+         [] { EXPECT_EQ(OpenPictureWindow(hwndMain), nullptr); }, DialogTitled("Fehler"), PressOk},
+        {"splash", START_FILE_NAME, ShowSplash, FindSplash, nullptr},
+    };
+    splashSetTimer = ShortSplashTimer;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetFixedText(szFileName, sizeof szFileName, c.proposed.c_str());
+        HWND shown = nullptr;
+        std::vector<std::string> opened;
+        std::vector<ModalStep> steps = PostCommandsSteps(c.find, menu, &shown, &opened);
+        if (c.end)
+            steps.push_back({[&] { return IsWindowVisible(shown) ? shown : nullptr; }, c.end});
+        EXPECT_TRUE(RunModal(c.open, steps));
+        EXPECT_EQ(opened, std::vector<std::string>{});
+        EXPECT_EQ(FileNameText(), c.proposed);
+        EXPECT_EQ(nChildren, 0);
+        EXPECT_TRUE(PictureWindows().empty());
+        // The program goes on: the window takes commands again, and nothing is left open.
+        ASSERT_TRUE(IsWindow(hwndMain));
+        EXPECT_TRUE(IsWindowEnabled(hwndMain));
+        EXPECT_EQ(FindThreadDialog(), nullptr);
+        EXPECT_EQ(DrainQueue(), -1);
+    }
+    const std::string good = File("gut.bmp", QuadrantBmp(40, 30, 24));
+    EXPECT_TRUE(RunModal(OpenCommand, ChooseFileSteps(FILE_DIALOG_TITLE, good)));
+    const std::vector<HWND> open = PictureWindows();
+    ASSERT_EQ(open.size(), 1u);
+    EXPECT_EQ(WindowText(open[0]), good);
 }
 
 } // namespace

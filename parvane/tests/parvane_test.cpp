@@ -311,7 +311,10 @@ TEST_F(ParvaneMain, BeendenClosesEveryWindowAndEndsWithCodeZero) {
     const std::string a = File("a.bmp", QuadrantBmp(40, 30, 24));
     ASSERT_NE(OpenPicture(a), nullptr);
     ASSERT_NE(OpenPicture(a), nullptr);
-    const HBITMAP held[2] = {hBmp[1], hBmp[2]};
+    // The start-up picture goes with the main window, the pictures with their windows.
+    const HBITMAP held[3] = {hBmp[0], hBmp[1], hBmp[2]};
+    for (HBITMAP h : held)
+        ASSERT_EQ(GetObjectType(h), static_cast<DWORD>(OBJ_BITMAP));
     SendMessageA(hwndMain, WM_COMMAND, IDM_BEENDEN, 0);
     EXPECT_FALSE(IsWindow(hwndMain));
     MSG msg;

@@ -112,3 +112,36 @@ TEST(RunModal, AModalLoopWithoutADialogEndsTheTestProcess) {
     const DWORD elapsed = GetTickCount() - start;
     EXPECT_LT(elapsed, 20000u) << "took " << elapsed << " ms";
 }
+
+// A window whose command 1 opens a box and whose other commands do nothing.
+LRESULT CALLBACK BoxOnCommandOne(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && LOWORD(wParam) == 1)
+        MessageBoxA(nullptr, "second", "Second", MB_OK);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+TEST(PostCommandsSteps, NotesAndCancelsTheBoxACommandOpensOverTheRunningOne) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = BoxOnCommandOne;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "CommandTarget";
+    ASSERT_TRUE(RegisterClassA(&wc));
+    HWND target = CreateWindowExA(0, "CommandTarget", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
+    ASSERT_TRUE(target);
+    auto to = [target] { return target; };
+    HWND running = nullptr;
+    std::vector<std::string> opened;
+    std::vector<ModalStep> steps = PostCommandsSteps(
+        DialogTitled("Running"), {{"quiet", to, 2}, {"box", to, 1}, {"quiet again", to, 2}},
+        &running, &opened);
+    steps.push_back(
+        {DialogTitled("Running"), [](HWND w) { PostMessageA(w, WM_COMMAND, IDOK, 0); }});
+    int result = 0;
+    EXPECT_TRUE(
+        RunModal([&] { result = MessageBoxA(nullptr, "x", "Running", MB_OKCANCEL); }, steps));
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(opened, std::vector<std::string>{"box: Second"});
+    EXPECT_EQ(FindThreadDialog(), nullptr);
+    DestroyWindow(target);
+}
