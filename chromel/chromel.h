@@ -1,4 +1,5 @@
-// Chromel, the colour mixer: program-wide data and the routines of its window and bars.
+// Chromel, the colour mixer: what its window and its bars share. The rest of the window's
+// program-wide data, which only mixerwnd.cpp and the tests use, is in chromel_testing.h.
 #pragma once
 
 #include <windows.h>
@@ -12,18 +13,10 @@
 
 extern const char CHROMEL_CLASS[];
 
-extern HWND hwndPanel;
-extern HWND hwndBar[3];
-extern HWND hwndCaption[3];
-extern HWND hwndLevel[3];
-extern COLORREF crBase[3];
-extern HBRUSH hbrBar[3];
-extern HBRUSH hbrCaption;
-extern int nLevel[3];
+// The bars' own procedures, which ScrollBarWndProc hands every message on to, and the bar
+// that had the focus last, to which the main window hands the focus back.
 extern WNDPROC pfnOrigBarProc[3];
 extern int iFocusBar;
-extern int cyText;
-extern RECT rcMix;
 
 LRESULT CALLBACK MixerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ScrollBarWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,7 +3,7 @@
 // brush; the window's class and creation.
 #include <windows.h>
 
-#include "chromel.h"
+#include "chromel_testing.h" // the program-wide data defined here
 #include "mixcalc.h"
 
 const char CHROMEL_CLASS[] = "Chromel";

@@ -1,5 +1,5 @@
-// What the framework's source files share: its program-wide state, the private messages,
-// the units, the pause, the text windows and the menus.
+// What the framework's source files share: the record fen, the private messages, the units,
+// the pause, the text windows and the menus.
 #pragma once
 
 #include <windows.h>
@@ -40,7 +40,13 @@ constexpr const char* STATUS_FINISHED = "Program finished";
 // Start-up values are set before the program thread starts and not changed while it runs.
 // The record below groups its fields by kind; each field of Unit says which kind it is.
 
-// The framework's program-wide state; frame.cpp owns the one instance, fen.
+// The framework's state that several of its files use: the start-up values, the frame with
+// its client and status bar, the frame's placement, the program thread and the menu bar with
+// its routines; frame.cpp owns the one instance, fen. The rest of the framework's
+// program-wide state stays in the file that keeps it: the unit table in units.cpp (under its
+// own lock), the pause's counters and event in pause.cpp (atomic), the shown dialogs in
+// dialogs.cpp (the interface thread's) and the help engine in menus.cpp (fenHelpEngine, which
+// only a test changes).
 struct FenstroState {
     // Start-up values.
     HINSTANCE instance = nullptr;
@@ -72,7 +78,7 @@ void SetStatusText(const char* text);
 
 // ---- Units (units.cpp) ----
 struct Unit {
-    std::int32_t number = 0;         // set before the unit is in the table, then never changed
+    std::int32_t number = 0;         // set at connection under the table's lock, then never changed
     CRITICAL_SECTION lock;           // held for one write, and while a window copies lines out
     LineStore store;                 // only under lock
     std::string title;               // interface thread (set at connection under the table's lock)

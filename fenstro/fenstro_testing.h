@@ -1,8 +1,10 @@
-// What only the tests (and the benchmarks) use of Fenstro: the start-up without its message
-// loop, so that a test pumps the messages itself; the windows the framework made; what a
-// unit's window holds; the opening of a unit that fails without ending the process; the
-// window of a shown dialog; a reset between tests; and the help engine that a test puts in
-// place of the system's.
+// What the tests and the benchmarks use of Fenstro beyond a program's interface (fenstro.h,
+// fenstrodlg.h). Part of it the framework runs itself; it is declared here so that a test
+// can call it alone: the start-up in the two steps that FenstroMain takes before its loop,
+// so that a test pumps the messages itself, and TryOpenUnit, which OpenUnit calls and which
+// fails without ending the process. The rest only the tests use: the windows the framework
+// made, what a unit's window holds, the window of a shown dialog, a reset between tests, and
+// the help engine that a test puts in place of the system's.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,5 @@
 // The frame window: start-up, the MDI client with the status bar, the message loop, and
-// the framework's program-wide state.
+// the record fen of the state that the framework's files share.
 #include "fenstro_internal.h"
 
 #include <commctrl.h>

@@ -9,8 +9,9 @@
 
 namespace {
 
-// Guards the map, not the units: a unit lives until the framework is reset. A unit's number
-// and first title are set before it enters the map.
+// Guards the map, not the units: a unit lives until the framework is reset. ConnectUnit
+// makes a unit's entry and gives the new unit its number and first title under the lock, so
+// that FindUnit never returns a unit without them.
 struct UnitTable {
     CRITICAL_SECTION lock;
     std::map<std::int32_t, Unit*> units;

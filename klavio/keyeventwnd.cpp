@@ -4,7 +4,7 @@
 
 #include "runerror_box.h"
 
-#include "klavio.h"
+#include "klavio_testing.h" // the program-wide data defined here
 #include "keyline.h"
 #include "logrows.h"
 

@@ -9,6 +9,7 @@
 #include "formeldlg.h"
 #include "help.h"
 #include "loadsave.h"
+#include "lorvex_testing.h" // helpEngine, defined here
 #include "resultswnd.h"
 
 NameField mainClassName;

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include "seams.h"
-
 #include "lorvex.h"
 
 // Names that start-up hands to the platform.
@@ -14,10 +12,6 @@ extern NameField mainTitle;
 extern NameField iconName;
 extern NameField menuName;
 extern NameField accelName;
-
-// The help engine. Calls go through this pointer so that a test can watch them and make
-// the engine refuse a request; the program never changes it.
-extern WinHelpRoutine helpEngine;
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

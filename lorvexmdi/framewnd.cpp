@@ -8,6 +8,7 @@
 #include "closereq.h"
 #include "help.h"
 #include "lorvexmdi.h"
+#include "lorvexmdi_testing.h" // helpEngine, defined here
 
 NameField stripClassName;
 NameField childTitle;

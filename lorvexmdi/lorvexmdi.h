@@ -37,11 +37,10 @@ struct INFO {
 static_assert(sizeof(INFO) == 44, "INFO is a 44-byte record");
 #endif
 
-// The local-memory routines of the INFO records and the help engine. Calls go through these
-// pointers so that a test can make them fail or watch them; the program never changes them.
+// The local-memory routines of the INFO records. Calls go through these pointers so that a
+// test can make them fail; the program never changes them.
 extern LocalAllocRoutine infoAllocate;
 extern LocalLockRoutine infoLock;
-extern WinHelpRoutine helpEngine;
 
 // The boxes of New and of the children: owned by the frame, with an OK button.
 void ReportError(const char* text, const char* caption = "Error");

@@ -7,6 +7,7 @@
 #include "closereq.h"
 #include "lasterror.h"
 #include "parvane.h"
+#include "parvane_testing.h" // paintCreateDC, defined here
 #include "picturewnd.h"
 #include "placement.h"
 

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include "seams.h"
-
 #include <cstdint>
 
 #include "slots.h"
@@ -24,10 +22,6 @@ extern bool slotLoaded[SLOT_COUNT];
 
 // Frame metrics, read once the start-up picture has loaded; 0 until then.
 extern std::int32_t cxFrame, cyFrame, cyCaption;
-
-// Where each paint gets its memory device context. Calls go through this pointer so that a
-// test can see every context made; the program never changes it.
-extern CreateDCRoutine paintCreateDC;
 
 // The window procedure of both window kinds.
 LRESULT CALLBACK ViewerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -4,7 +4,7 @@
 
 #include "runerror_box.h"
 
-#include "umvar.h"
+#include "umvar_testing.h" // the program-wide data defined here
 #include "envblock.h"
 
 #include <cstring>

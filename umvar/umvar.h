@@ -1,22 +1,15 @@
 // Umvar: a window that lists the names of the process's environment variables and shows the
-// value of the selected one.
+// value of the selected one. The window's controls and the allocator of the value, which only
+// envwnd.cpp and the tests use, are in umvar_testing.h.
 #pragma once
 
 #include <windows.h>
-
-#include "seams.h"
 
 // The two controls of the main window.
 #define IDC_NAME_LIST 1
 #define IDC_VALUE_LINE 2
 
 extern HINSTANCE hInst;
-extern HWND hwndNameList;
-extern HWND hwndValueLine;
-
-// The allocator of the value buffer; LocalAlloc, which a test replaces to see the program
-// end when the buffer cannot be had.
-extern LocalAllocRoutine valueAllocate;
 
 LRESULT CALLBACK EnvWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

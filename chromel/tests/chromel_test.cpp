@@ -1,6 +1,6 @@
 // Chromel in process under Wine: the window the program creates, driven by the messages
 // and keys a user's actions produce, checked in its data, its controls and on the screen.
-#include "chromel.h"
+#include "chromel_testing.h"
 #include "mixcalc.h"
 #include "keyinput.h"
 #include "modalscript.h"

@@ -2,7 +2,7 @@
 // bookkeeping, and what the screen shows of the table.
 #include <windows.h>
 
-#include "klavio.h"
+#include "klavio_testing.h"
 #include "keyline.h"
 #include "msgloop.h"
 #include "wintest.h"

@@ -12,6 +12,7 @@
 #include "formula.h"
 #include "loadsave.h"
 #include "lorvex.h"
+#include "lorvex_testing.h"
 #include "mainwnd.h"
 #include "msgloop.h"
 #include "resultswnd.h"

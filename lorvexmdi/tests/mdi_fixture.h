@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "lorvexmdi.h"
+#include "lorvexmdi_testing.h"
 #include "wintest.h"
 
 class MdiFrame : public ::testing::Test {

@@ -13,6 +13,7 @@
 #include "filesel.h"
 #include "lasterror.h"
 #include "parvane.h"
+#include "parvane_testing.h"
 #include "picturewnd.h"
 #include "slots.h"
 #include "splashdlg.h"

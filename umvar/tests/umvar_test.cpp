@@ -4,7 +4,7 @@
 
 #include "block_text.h"
 #include "envblock.h"
-#include "umvar.h"
+#include "umvar_testing.h"
 #include "wintest.h"
 
 #include <algorithm>
