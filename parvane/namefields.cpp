@@ -2,14 +2,15 @@
 
 #include <cstring>
 
+#include "textio.h"
+
 void ProposeFileName(const char* name, std::size_t nameLength, char* file) {
-    std::size_t n = nameLength;
-    while (n > 0 && name[n - 1] == ' ')
-        --n;
-    if (n > FILE_FIELD_LENGTH - 1)
-        n = FILE_FIELD_LENGTH - 1;
-    memcpy(file, name, n);
-    file[n] = '\0';
+    // The name is a blank-padded text of Parvane's own (after a choice, the path and blanks),
+    // not a platform text: it ends at its last non-blank, and a NUL inside it (the start
+    // value's) is copied as one of its characters. The dialog stops at that NUL, so it offers
+    // the text before it.
+    const std::size_t n =
+        CopyFixedText(file, FILE_FIELD_LENGTH, name, nameLength, InnerNul::InText);
     memset(file + n + 1, ' ', FILE_FIELD_LENGTH - n - 1);
 }
 

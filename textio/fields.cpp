@@ -164,14 +164,34 @@ void SetFixedText(char* field, std::size_t len, const char* text) {
     std::memset(field + n + 1, ' ', len - n - 1);
 }
 
+std::size_t FixedTextLength(const char* field, std::size_t len, InnerNul nul) {
+    std::size_t n = len;
+    if (nul == InnerNul::EndsText) {
+        const void* end = std::memchr(field, '\0', len);
+        if (end != nullptr) {
+            n = static_cast<std::size_t>(static_cast<const char*>(end) - field);
+        }
+    }
+    while (n > 0 && field[n - 1] == ' ') {
+        --n;
+    }
+    return n;
+}
+
 std::string FixedTextValue(const char* field, std::size_t len) {
     if (field == nullptr) {
         return std::string();
     }
-    const void* nul = std::memchr(field, '\0', len);
-    std::size_t n = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - field) : len;
-    while (n > 0 && field[n - 1] == ' ') {
-        --n;
+    return std::string(field, FixedTextLength(field, len));
+}
+
+std::size_t CopyFixedText(char* buffer, std::size_t size, const char* field, std::size_t len,
+                          InnerNul nul) {
+    if (size == 0) {
+        return 0;
     }
-    return std::string(field, n);
+    const std::size_t n = std::min(FixedTextLength(field, len, nul), size - 1);
+    std::memcpy(buffer, field, n);
+    buffer[n] = '\0';
+    return n;
 }

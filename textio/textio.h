@@ -43,8 +43,19 @@ void GoToColumn(TextLine& line, std::size_t col);
 
 // Fixed-length texts handed to the platform: text, NUL, blanks (text cut to len - 1).
 void SetFixedText(char* field, std::size_t len, const char* text);
-// The characters before the first NUL (or all len), with trailing blanks removed.
+// Whether a NUL inside a fixed-length text ends it, as the platform reads it, or is one of its
+// characters.
+enum class InnerNul { EndsText, InText };
+// The length of the text a field of len characters holds: the characters before its first NUL
+// (all len when it has none, or with InnerNul::InText), trailing blanks dropped.
+std::size_t FixedTextLength(const char* field, std::size_t len, InnerNul nul = InnerNul::EndsText);
+// That text as a string.
 std::string FixedTextValue(const char* field, std::size_t len);
+// Copies that text into a buffer of size characters, cut to size - 1, and a NUL behind it;
+// returns how many characters it copied. The rest of the buffer is left as it is; a buffer of
+// size 0 is not written.
+std::size_t CopyFixedText(char* buffer, std::size_t size, const char* field, std::size_t len,
+                          InnerNul nul = InnerNul::EndsText);
 
 // Free-form reading.
 enum class ReadStatus {

@@ -207,4 +207,41 @@ TEST(FixedText, ValueStopsAtNulAndDropsTrailingBlanks) {
     EXPECT_EQ(FixedTextValue(field, sizeof field), "C:\\x.dat");
 }
 
+// Into a NUL-terminated buffer: the text up to the NUL (or, where a NUL is one of the
+// characters, up to the last non-blank), without trailing blanks, cut to what fits before the
+// NUL; nothing behind the NUL is touched.
+TEST(FixedText, CopyStopsAtNulDropsTrailingBlanksAndCuts) {
+    struct {
+        const char* name;
+        std::string field;
+        InnerNul nul;
+        std::size_t length; // of the text the field holds
+        std::size_t size;
+        std::string copied; // the buffer's first characters, NUL included
+    } const cases[] = {
+        {"blank before the NUL", std::string("a.dat \0zz ", 10), InnerNul::EndsText, 5, 8,
+         std::string("a.dat\0", 6)},
+        {"no NUL", "a b  ", InnerNul::EndsText, 3, 8, std::string("a b\0", 4)},
+        {"cut to the buffer", "abcdef", InnerNul::EndsText, 6, 4, std::string("abc\0", 4)},
+        {"only blanks", "    ", InnerNul::EndsText, 0, 8, std::string("\0", 1)},
+        {"buffer of one", "abc", InnerNul::EndsText, 3, 1, std::string("\0", 1)},
+        {"NUL kept", std::string("a\0b  ", 5), InnerNul::InText, 3, 8, std::string("a\0b\0", 4)},
+        {"NUL kept, blanks behind it dropped", std::string("ab\0 ", 4), InnerNul::InText, 3, 8,
+         std::string("ab\0\0", 4)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FixedTextLength(c.field.data(), c.field.size(), c.nul), c.length);
+        std::string buffer(c.size + 1, '#'); // a guard behind the buffer
+        EXPECT_EQ(CopyFixedText(&buffer[0], c.size, c.field.data(), c.field.size(), c.nul),
+                  c.copied.size() - 1);
+        EXPECT_EQ(buffer.substr(0, c.copied.size()), c.copied);
+        EXPECT_EQ(buffer.substr(c.copied.size()),
+                  std::string(buffer.size() - c.copied.size(), '#'));
+    }
+    char untouched = '#';
+    EXPECT_EQ(CopyFixedText(&untouched, 0, "abc", 3), 0u);
+    EXPECT_EQ(untouched, '#');
+}
+
 } // namespace
