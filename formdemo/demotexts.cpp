@@ -56,7 +56,7 @@ std::string MItemText(int k) {
 
 std::string FileDialogFailureText(std::uint32_t code, bool saving) {
     const char* outcome = saving ? "Nothing was saved." : "Nothing was loaded.";
-    if (code == FILE_DIALOG_PATH_TOO_LONG)
+    if (ClassifyFileDialogFailure(code) == FileDialogFailureKind::PathTooLong)
         return std::string("The path of the chosen file is too long. ") + outcome;
     char text[80];
     snprintf(text, sizeof text, "The file dialog failed (error 0x%04lX). %s",

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "filedlg.h"
 #include "textio.h"
 
 // A decimal field of textio: its width in columns and its number of decimals.
@@ -65,9 +66,6 @@ extern char xMinText[PARAM_FIELD_LENGTH];
 extern char xMaxText[PARAM_FIELD_LENGTH];
 extern char mItems[M_ITEM_COUNT][M_ITEM_LENGTH];
 
-// The extended error of a file dialog whose buffer was too small for the chosen path
-// (FNERR_BUFFERTOOSMALL).
-constexpr std::uint32_t FILE_DIALOG_PATH_TOO_LONG = 0x3003;
-// The report of a file dialog that failed with `code` (not 0): what went wrong and that
-// nothing was loaded, or saved.
+// The report of a file dialog that failed with `code` (not a cancel, by
+// ClassifyFileDialogFailure): what went wrong and that nothing was loaded, or saved.
 std::string FileDialogFailureText(std::uint32_t code, bool saving);

@@ -1,14 +1,10 @@
 #include "resultfiledlg.h"
 
-#include <cderr.h>
-
 #include "demotexts.h"
 #include "filedlg.h"
 #include "formula.h"
 #include "resultfile.h"
 #include "runerror_box.h"
-
-static_assert(FILE_DIALOG_PATH_TOO_LONG == FNERR_BUFFERTOOSMALL, "the dialog's own error code");
 
 OPENFILENAMEA ofn;
 char chosenPath[RESULT_PATH_LENGTH];
@@ -21,7 +17,7 @@ namespace {
 // the path buffer, say) is reported, so that a command that did nothing does not look done.
 void ReportDialogFailure(DialogFailureReport reportFailure, bool saving) {
     const DWORD code = FileDialogFailure();
-    if (code != 0)
+    if (ClassifyFileDialogFailure(code) != FileDialogFailureKind::Cancelled)
         reportFailure(FileDialogFailureText(code, saving));
 }
 

@@ -1,5 +1,6 @@
 #include "errortexts.h"
 
+#include "filedlg.h"
 #include "textio.h"
 
 bool FormatErrorText(std::int32_t code, char* text) {
@@ -10,7 +11,7 @@ bool FormatErrorText(std::int32_t code, char* text) {
 }
 
 std::string FileDialogFailureMessage(std::uint32_t code) {
-    if (code == FILE_DIALOG_BUFFER_TOO_SMALL)
+    if (ClassifyFileDialogFailure(code) == FileDialogFailureKind::PathTooLong)
         return "Der Pfad der gew\xE4hlten Datei ist zu lang. Es wurde keine Datei ge\xF6"
                "ffnet.";
     return "Die Dateiauswahl ist fehlgeschlagen (Fehler 0x" + HexField(code, 4, 4) +

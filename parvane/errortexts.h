@@ -14,9 +14,6 @@ constexpr std::size_t ERR_TEXT_LENGTH = 60;
 // nothing: no box, false, and the text is left alone.
 bool FormatErrorText(std::int32_t code, char* text);
 
-// The extended error of a file dialog whose chosen path is longer than its file buffer
-// (FNERR_BUFFERTOOSMALL).
-constexpr std::uint32_t FILE_DIALOG_BUFFER_TOO_SMALL = 0x3003;
-// The box text for a file dialog that failed with the extended error `code` (not 0): why,
-// and that no file was opened.
+// The box text for a file dialog that failed with the extended error `code` (not a cancel,
+// by ClassifyFileDialogFailure): why, and that no file was opened.
 std::string FileDialogFailureMessage(std::uint32_t code);

@@ -1,11 +1,7 @@
 // File selection through the common open dialog.
-#include <cderr.h>
-
 #include "errortexts.h"
 #include "filedlg.h"
 #include "filesel.h"
-
-static_assert(FILE_DIALOG_BUFFER_TOO_SMALL == FNERR_BUFFERTOOSMALL, "the dialog's own code");
 
 OPENFILENAMEA ofn;
 char szFile[FILE_FIELD_LENGTH];
@@ -27,7 +23,7 @@ int ShowOpenFileDialog(HWND owner, char* name, std::size_t nameLength) {
     if (!selectionDialog(&ofn)) {
         // Cancel and failure are alike to the caller; only a failure is reported.
         const DWORD failure = FileDialogFailure();
-        if (failure != 0)
+        if (ClassifyFileDialogFailure(failure) != FileDialogFailureKind::Cancelled)
             MessageBoxA(owner, FileDialogFailureMessage(failure).c_str(), "Fehler", MB_ICONHAND);
         return -1;
     }

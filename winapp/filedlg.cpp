@@ -1,8 +1,13 @@
 #include "filedlg.h"
 
+#include <cderr.h>
+
 #include <cstring>
 
 #include "textio.h"
+
+static_assert(ClassifyFileDialogFailure(FNERR_BUFFERTOOSMALL) == FileDialogFailureKind::PathTooLong,
+              "the dialog's own code for a path longer than the file buffer");
 
 void InitFileDialog(OPENFILENAMEA& record, HWND owner, const char* title, DWORD flags,
                     const char* filter, const char* defaultExtension, char* nameField,

@@ -1,9 +1,28 @@
-// What the programs with common file dialogs share. The dialog gets a full-path buffer of its
-// own as its file buffer, so that what a program opens never depends on the current directory
-// or on how the user entered the name; the program's name field stays the title buffer and
-// supplies the name the dialog offers.
+// What the programs with common file dialogs share: how a dialog that returned FALSE ended,
+// portable so that the programs' texts for it are tested natively, and under Windows the
+// record and its buffers. The dialog gets a full-path buffer of its own as its file buffer,
+// so that what a program opens never depends on the current directory or on how the user
+// entered the name; the program's name field stays the title buffer and supplies the name
+// the dialog offers.
 #pragma once
 
+#include <cstdint>
+
+// The extended error of a file dialog whose chosen path is longer than its file buffer
+// (FNERR_BUFFERTOOSMALL, which filedlg.cpp checks against the platform's header).
+constexpr std::uint32_t FILE_DIALOG_PATH_TOO_LONG = 0x3003;
+
+// How a file dialog that returned FALSE ended, told by the code FileDialogFailure() gives:
+// 0 is a cancel, FILE_DIALOG_PATH_TOO_LONG a chosen path longer than the file buffer, any
+// other code a dialog that failed for a reason of its own.
+enum class FileDialogFailureKind { Cancelled, PathTooLong, OtherCode };
+constexpr FileDialogFailureKind ClassifyFileDialogFailure(std::uint32_t code) {
+    return code == 0                           ? FileDialogFailureKind::Cancelled
+           : code == FILE_DIALOG_PATH_TOO_LONG ? FileDialogFailureKind::PathTooLong
+                                               : FileDialogFailureKind::OtherCode;
+}
+
+#ifdef _WIN32
 #include <windows.h>
 
 #include <commdlg.h>
@@ -41,5 +60,6 @@ void InitFileDialog(OPENFILENAMEA& record, HWND owner, const char* title, DWORD 
 std::string ChosenFilePath(const OPENFILENAMEA& record);
 
 // Why the last file dialog returned FALSE: 0 when the user cancelled, else the dialog's
-// extended error code (FNERR_BUFFERTOOSMALL for a path longer than the file buffer).
+// extended error code; ClassifyFileDialogFailure tells them apart.
 DWORD FileDialogFailure();
+#endif
