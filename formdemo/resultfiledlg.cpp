@@ -23,15 +23,15 @@ void ReportDialogFailure(DialogFailureReport reportFailure, bool saving) {
 
 } // namespace
 
-void InitResultFileDialog(OPENFILENAMEA& record, HWND owner, const char* title, bool saving) {
-    InitFileDialog(record, owner, title,
-                   saving ? OFN_LONGNAMES | OFN_OVERWRITEPROMPT : OFN_LONGNAMES | OFN_FILEMUSTEXIST,
-                   RESULT_FILE_FILTER, RESULT_FILE_EXTENSION, formulaModel.resultFileName,
-                   sizeof formulaModel.resultFileName, chosenPath, sizeof chosenPath);
+void InitOpenFileName(HWND owner, const char* title, DWORD flags) {
+    InitFileDialog(ofn, owner, title, flags, RESULT_FILE_FILTER, RESULT_FILE_EXTENSION,
+                   formulaModel.resultFileName, sizeof formulaModel.resultFileName, chosenPath,
+                   sizeof chosenPath);
 }
 
-void LoadResultsThroughDialog(const char* caption, DialogFailureReport reportFailure,
+void LoadResultsThroughDialog(HWND owner, const char* caption, DialogFailureReport reportFailure,
                               TableDisplay showTable) {
+    InitOpenFileName(owner, LOAD_DIALOG_TITLE, RESULT_LOAD_FLAGS);
     if (!resultOpenDialog(&ofn)) {
         ReportDialogFailure(reportFailure, false);
         return;
@@ -46,7 +46,8 @@ void LoadResultsThroughDialog(const char* caption, DialogFailureReport reportFai
     showTable();
 }
 
-void SaveResultsThroughDialog(const char* caption, DialogFailureReport reportFailure) {
+void SaveResultsThroughDialog(HWND owner, const char* caption, DialogFailureReport reportFailure) {
+    InitOpenFileName(owner, SAVE_DIALOG_TITLE, RESULT_SAVE_FLAGS);
     if (!resultSaveDialog(&ofn)) {
         ReportDialogFailure(reportFailure, true);
         return;

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "lorvex.h"
-#include "resultfile.h"
 #include "resultswnd.h"
 
 namespace {
@@ -16,16 +15,10 @@ void ReportFileDialogFailure(const std::string& text) {
 
 } // namespace
 
-void InitOpenFileName(OPENFILENAMEA& record, const char* title, bool saving) {
-    InitResultFileDialog(record, hwndMain, title, saving);
-}
-
 void LoadResults() {
-    InitOpenFileName(ofn, LOAD_DIALOG_TITLE, false);
-    LoadResultsThroughDialog("Lorvex", ReportFileDialogFailure, ShowResultsWindow);
+    LoadResultsThroughDialog(hwndMain, "Lorvex", ReportFileDialogFailure, ShowResultsWindow);
 }
 
 void SaveResults() {
-    InitOpenFileName(ofn, SAVE_DIALOG_TITLE, true);
-    SaveResultsThroughDialog("Lorvex", ReportFileDialogFailure);
+    SaveResultsThroughDialog(hwndMain, "Lorvex", ReportFileDialogFailure);
 }

@@ -2,15 +2,8 @@
 // by the main window.
 #pragma once
 
-#include <windows.h>
-
-#include <commdlg.h>
-
 #include "resultfiledlg.h"
 
-// Fills every field of the record for a dialog titled `title` over the main window; `saving`
-// selects the flags of the save dialog instead of those of the open dialog.
-void InitOpenFileName(OPENFILENAMEA& record, const char* title, bool saving);
 // The commands Laden and Speichern. A file dialog that fails (other than by cancel) gets a box
 // over the main window, a file that cannot be read or written the run-time error report; the
 // program goes on, and a failed load leaves the table and the display as they were.

@@ -6,9 +6,6 @@
 
 #include "resultfiledlg.h"
 
-// Fills every field of ofn for a dialog titled title, owned by the results window; saving
-// selects the flags of the save dialog instead of those of the open dialog.
-void InitOpenFileName(const char* title, bool saving);
 // Menu routines of "&Laden" and "&Speichern". A file that cannot be read or written is
 // reported and the program goes on; a failed load leaves the table and the results window
 // as they were, a failed save the file. A file dialog that fails (not a cancel) is reported

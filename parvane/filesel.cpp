@@ -10,16 +10,15 @@ char szFilter[FILE_FIELD_LENGTH];
 char szDefExt[4];
 FileDialogRoutine selectionDialog = GetOpenFileNameA;
 
-void InitOpenFileName(HWND owner, const char* title) {
+void InitOpenFileName(HWND owner, const char* title, DWORD flags) {
     // A buffer of its own for the title, so that szFile gets the full path back.
-    InitFileDialog(ofn, owner, title, OFN_LONGNAMES | OFN_FILEMUSTEXIST, szFilter, szDefExt,
-                   szFileTitle, sizeof szFileTitle, szFile, sizeof szFile,
-                   FileDialogProposal::InPathBuffer);
+    InitFileDialog(ofn, owner, title, flags, szFilter, szDefExt, szFileTitle, sizeof szFileTitle,
+                   szFile, sizeof szFile, FileDialogProposal::InPathBuffer);
 }
 
 int ShowOpenFileDialog(HWND owner, char* name, std::size_t nameLength) {
     ProposeFileName(name, nameLength, szFile);
-    InitOpenFileName(owner, FILE_DIALOG_TITLE);
+    InitOpenFileName(owner, FILE_DIALOG_TITLE, FILE_DIALOG_FLAGS);
     if (!selectionDialog(&ofn)) {
         // Cancel and failure are alike to the caller; only a failure is reported.
         const DWORD failure = FileDialogFailure();

@@ -17,6 +17,8 @@ extern char szFileTitle[FILE_FIELD_LENGTH];
 extern char szFilter[FILE_FIELD_LENGTH];
 extern char szDefExt[4];
 constexpr char FILE_DIALOG_TITLE[] = "Dateiauswahl";
+// The dialog takes only an existing file.
+constexpr DWORD FILE_DIALOG_FLAGS = OFN_LONGNAMES | OFN_FILEMUSTEXIST;
 // The open dialog of the file selection: GetOpenFileNameA, or a test's own.
 extern FileDialogRoutine selectionDialog;
 
@@ -25,5 +27,6 @@ extern FileDialogRoutine selectionDialog;
 // in a box "Fehler" over owner); n, the chosen path's length, with the path and blanks in
 // `name`; -n with as much of the path as fits when it is longer than `name`.
 int ShowOpenFileDialog(HWND owner, char* name, std::size_t nameLength);
-// Fills ofn for the next dialog; the proposal already stands in szFile.
-void InitOpenFileName(HWND owner, const char* title);
+// Fills every field of ofn for a dialog titled `title` over `owner`, with `flags`; the
+// proposal already stands in szFile.
+void InitOpenFileName(HWND owner, const char* title, DWORD flags);

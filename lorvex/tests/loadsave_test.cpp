@@ -16,10 +16,10 @@
 namespace {
 
 TEST_F(FileCommands, RecordIsFilledForEachDialog) {
-    OPENFILENAMEA r;
     for (bool saving : {false, true}) {
-        memset(&r, 0x55, sizeof r);
-        InitOpenFileName(r, "T", saving);
+        memset(&ofn, 0x55, sizeof ofn);
+        InitOpenFileName(hwndMain, "T", saving ? RESULT_SAVE_FLAGS : RESULT_LOAD_FLAGS);
+        const OPENFILENAMEA& r = ofn;
 #ifdef _WIN64
         EXPECT_EQ(r.lStructSize, 136u);
 #else
@@ -385,10 +385,14 @@ TEST_F(FileCommands, DialogThatCannotStartIsReportedWithItsCode) {
         UINT command;
         const char* text;
         const char* shot;
+        const char* title;
+        DWORD flags;
     } const cases[] = {
         {IDM_LADEN, "The file dialog failed (error 0x0001). Nothing was loaded.",
-         "lorvex_load_dialog_cannot_start"},
-        {IDM_SPEICHERN, "The file dialog failed (error 0x0001). Nothing was saved.", nullptr},
+         "lorvex_load_dialog_cannot_start", LOAD_TITLE,
+         static_cast<DWORD>(OFN_LONGNAMES | OFN_FILEMUSTEXIST)},
+        {IDM_SPEICHERN, "The file dialog failed (error 0x0001). Nothing was saved.", nullptr,
+         SAVE_TITLE, static_cast<DWORD>(OFN_LONGNAMES | OFN_OVERWRITEPROMPT)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -406,6 +410,11 @@ TEST_F(FileCommands, DialogThatCannotStartIsReportedWithItsCode) {
         EXPECT_EQ(ReadAll(offered), ResultFileContent(other));
         EXPECT_EQ(FolderNames(dir), std::vector<std::string>{"Lorvex_Ergebnis.dat"});
         EXPECT_TRUE(IsWindowEnabled(hwndMain));
+        // The record the command filled for its dialog (which got a copy of it): over the
+        // main window, with the command's title and flags.
+        EXPECT_EQ(ofn.hwndOwner, hwndMain);
+        EXPECT_STREQ(ofn.lpstrTitle, c.title);
+        EXPECT_EQ(ofn.Flags, c.flags);
     }
 }
 

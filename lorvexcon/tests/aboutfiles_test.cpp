@@ -98,7 +98,8 @@ TEST_F(LorvexCon, AboutEndsOnOkAndEnterOnly) {
 TEST_F(Files, RecordOwnedByTheResultsWindowAndFlagsPerDialog) {
     for (bool saving : {false, true}) {
         memset(&ofn, 0x55, sizeof ofn);
-        InitOpenFileName("T", saving);
+        InitOpenFileName(GetWindowHandle(RESULTS_WINDOW_UNIT), "T",
+                         saving ? RESULT_SAVE_FLAGS : RESULT_LOAD_FLAGS);
 #ifdef _WIN64
         EXPECT_EQ(ofn.lStructSize, 136u);
 #else
@@ -382,6 +383,15 @@ TEST_F(Files, AFailedFileDialogIsReportedAsALineAndNothingIsReadOrWritten) {
         EXPECT_EQ(memcmp(&resultTable, &table, sizeof table), 0);
         EXPECT_EQ(UnitLineCount(RESULTS_WINDOW_UNIT), lines);
         EXPECT_EQ(MenuItemGrayed(datei, 1), grayed);
+        if (c.cannotStart) {
+            // The record the routine filled for its dialog (which got a copy of it): owned by
+            // the results window, with the routine's title and flags.
+            EXPECT_EQ(ofn.hwndOwner, GetWindowHandle(RESULTS_WINDOW_UNIT));
+            EXPECT_STREQ(ofn.lpstrTitle, item == 1 ? LOAD_TITLE : SAVE_TITLE);
+            EXPECT_EQ(ofn.Flags, item == 1
+                                     ? static_cast<DWORD>(OFN_LONGNAMES | OFN_FILEMUSTEXIST)
+                                     : static_cast<DWORD>(OFN_LONGNAMES | OFN_OVERWRITEPROMPT));
+        }
     }
     // Nothing written.
     EXPECT_EQ(FolderNames(dir), std::vector<std::string>{"gut.dat"});

@@ -60,7 +60,7 @@ TEST_F(ParvaneMain, FileDialogRecordIsFilledForEachDialog) {
     ProposeFileName("a b.bmp  ", 9, szFile);
     const std::string proposal(szFile, sizeof szFile);
     memset(szFileTitle, 'x', sizeof szFileTitle);
-    InitOpenFileName(hwndMain, "T");
+    InitOpenFileName(hwndMain, "T", FILE_DIALOG_FLAGS);
     EXPECT_EQ(std::string(szFile, sizeof szFile), proposal);
     EXPECT_EQ(ofn.lStructSize, static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400A));
 #ifndef _WIN64
@@ -220,6 +220,13 @@ TEST_F(Pictures, ADialogThatFailsGivesABoxAndOpensNothing) {
         EXPECT_EQ(nChildren, 1);
         EXPECT_EQ(memcmp(taken, slotTaken, sizeof taken), 0);
         EXPECT_EQ(std::string(szFileName, sizeof szFileName), before) << "the proposal stays";
+        if (c.typed == 0) {
+            // The record the command filled for its dialog (which got a copy of it): over the
+            // main window, with the command's title and flags.
+            EXPECT_EQ(ofn.hwndOwner, hwndMain);
+            EXPECT_STREQ(ofn.lpstrTitle, FILE_DIALOG_TITLE);
+            EXPECT_EQ(ofn.Flags, 0x00201000u);
+        }
     }
     EXPECT_FALSE(OpenGrayed());
 }
