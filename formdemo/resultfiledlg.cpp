@@ -1,7 +1,7 @@
 #include "resultfiledlg.h"
 
-#include "demotexts.h"
 #include "filedlg.h"
+#include "filedlgtext.h"
 #include "formula.h"
 #include "resultfile.h"
 #include "runerror_box.h"

@@ -6,8 +6,10 @@
 
 #include "about.h"
 #include "closereq.h"
+#include "formelfields.h"
 #include "formula.h"
 #include "lorvex.h"
+#include "paramread.h"
 #include "resultswnd.h"
 
 namespace {

@@ -5,7 +5,9 @@
 
 #include "constartup.h"
 #include "fenstro.h"
+#include "formelfields.h"
 #include "formula.h"
+#include "paramread.h"
 #include "resource.h"
 #include "textio.h"
 

@@ -7,6 +7,7 @@
 
 #include "about.h"
 #include "formdemo_testing.h"
+#include "formelfields.h"
 #include "lorvex_fixture.h"
 
 namespace {
