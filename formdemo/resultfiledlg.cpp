@@ -13,12 +13,22 @@ FileDialogRoutine resultSaveDialog = GetSaveFileNameA;
 
 namespace {
 
-// After a dialog returned FALSE: a cancel says nothing; a failure (a chosen path longer than
-// the path buffer, say) is reported, so that a command that did nothing does not look done.
-void ReportDialogFailure(DialogFailureReport reportFailure, bool saving) {
-    const DWORD code = FileDialogFailure();
-    if (ClassifyFileDialogFailure(code) != FileDialogFailureKind::Cancelled)
-        reportFailure(FileDialogFailureText(code, saving));
+// Fills ofn for the open or the save dialog over owner and runs it. True when the user chose a
+// file, whose full path goes into path. A cancel says nothing; a failure (a chosen path longer
+// than the path buffer, say) is reported, so that a command that did nothing does not look
+// done.
+bool ChooseResultFile(HWND owner, bool saving, DialogFailureReport reportFailure,
+                      std::string& path) {
+    InitOpenFileName(owner, saving ? SAVE_DIALOG_TITLE : LOAD_DIALOG_TITLE,
+                     saving ? RESULT_SAVE_FLAGS : RESULT_LOAD_FLAGS);
+    if (!(saving ? resultSaveDialog : resultOpenDialog)(&ofn)) {
+        const DWORD code = FileDialogFailure();
+        if (ClassifyFileDialogFailure(code) != FileDialogFailureKind::Cancelled)
+            reportFailure(FileDialogFailureText(code, saving));
+        return false;
+    }
+    path = ChosenFilePath(ofn);
+    return true;
 }
 
 } // namespace
@@ -31,12 +41,9 @@ void InitOpenFileName(HWND owner, const char* title, DWORD flags) {
 
 void LoadResultsThroughDialog(HWND owner, const char* caption, DialogFailureReport reportFailure,
                               TableDisplay showTable) {
-    InitOpenFileName(owner, LOAD_DIALOG_TITLE, RESULT_LOAD_FLAGS);
-    if (!resultOpenDialog(&ofn)) {
-        ReportDialogFailure(reportFailure, false);
+    std::string path;
+    if (!ChooseResultFile(owner, false, reportFailure, path))
         return;
-    }
-    const std::string path = ChosenFilePath(ofn);
     IoError error{};
     // The reader replaces the table only when all 100 points were read.
     if (!ReadResultFile(path, resultTable, error)) {
@@ -47,12 +54,9 @@ void LoadResultsThroughDialog(HWND owner, const char* caption, DialogFailureRepo
 }
 
 void SaveResultsThroughDialog(HWND owner, const char* caption, DialogFailureReport reportFailure) {
-    InitOpenFileName(owner, SAVE_DIALOG_TITLE, RESULT_SAVE_FLAGS);
-    if (!resultSaveDialog(&ofn)) {
-        ReportDialogFailure(reportFailure, true);
+    std::string path;
+    if (!ChooseResultFile(owner, true, reportFailure, path))
         return;
-    }
-    const std::string path = ChosenFilePath(ofn);
     IoError error{};
     // The writer replaces the file only once the new content is complete.
     if (!WriteResultFile(path, resultTable, error))
