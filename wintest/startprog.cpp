@@ -67,6 +67,25 @@ int WaitForExit(StartedProgram& p, DWORD timeoutMs) {
     return code;
 }
 
+MainRun RunMainUntilClosed(const std::function<int()>& winMain,
+                           const std::function<HWND()>& mainWindow,
+                           const std::function<void(HWND)>& whileShown,
+                           const std::function<bool()>& handled) {
+    MainRun run;
+    run.ran = RunModal([&] { run.code = winMain(); },
+                       {{[&]() -> HWND {
+                             HWND w = mainWindow();
+                             return w != nullptr && IsWindowVisible(w) ? w : nullptr;
+                         },
+                         [&](HWND w) {
+                             run.shown = w;
+                             whileShown(w);
+                         }},
+                        {[&]() -> HWND { return handled() ? run.shown : nullptr; },
+                         [](HWND w) { PostMessageA(w, WM_CLOSE, 0, 0); }}});
+    return run;
+}
+
 ProcessMemory CurrentMemory() {
     PROCESS_MEMORY_COUNTERS c{};
     c.cb = sizeof c;

@@ -3,8 +3,10 @@
 //   modalscript.h  the message queue and modal dialogs
 //   sysdialogs.h   message boxes and the common file dialogs
 //   keyinput.h     the keyboard
-//   startprog.h    started programs, Wine paths, this process's memory
+//   startprog.h    started programs, WinMain run in this process, Wine paths, this
+//                  process's memory
 //   screencap.h    screen capture and screenshots
+//   wndplace.h     where windows stand: on the screen, in their parent
 #pragma once
 
 #include "keyinput.h"
@@ -12,3 +14,4 @@
 #include "screencap.h"
 #include "startprog.h"
 #include "sysdialogs.h"
+#include "wndplace.h"
