@@ -5,6 +5,7 @@
 #include "keyinput.h"
 #include "modalscript.h"
 #include "screencap.h"
+#include "wndplace.h"
 
 #include <gtest/gtest.h>
 
@@ -84,13 +85,6 @@ class Mixer : public ::testing::Test {
         PumpFor(30);
         POINT c = MixCentre();
         return ScreenPixel(hwnd, c.x, c.y);
-    }
-
-    RECT ChildRect(HWND child) {
-        RECT r;
-        GetWindowRect(child, &r);
-        MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
-        return r;
     }
 };
 

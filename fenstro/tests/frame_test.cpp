@@ -282,7 +282,7 @@ TEST(FenstroProgram, PauseOfAFailingHookShowsInAFreshProcess) {
 }
 
 TEST_F(Frame, PlacedWhereTheHookAsked) {
-    // The 80 % frame of a 1024 x 768 screen.
+    // The 80 % frame of the tests' screen.
     initHook = [] {
         WindowGeometry g{GEOMETRY_SET, 102, 77, 614, 819};
         EXPECT_TRUE(SetWindowGeometry(FRAME_WINDOW_UNIT, g));
@@ -291,12 +291,7 @@ TEST_F(Frame, PlacedWhereTheHookAsked) {
     ASSERT_TRUE(Start());
     HWND frame = FenstroFrame();
     ASSERT_NE(frame, nullptr);
-    RECT r;
-    GetWindowRect(frame, &r);
-    EXPECT_EQ(r.left, 102);
-    EXPECT_EQ(r.top, 77);
-    EXPECT_EQ(r.right - r.left, 819);
-    EXPECT_EQ(r.bottom - r.top, 614);
+    EXPECT_EQ(PlaceOf(frame), EIGHTY_PERCENT_FRAME);
     EXPECT_FALSE(IsZoomed(frame));
     EXPECT_EQ(WindowText(frame), PROGRAM_NAME);
     LONG style = GetWindowLongA(frame, GWL_STYLE);
@@ -315,6 +310,7 @@ TEST_F(Frame, PlacedWhereTheHookAsked) {
     // Later calls move the frame; requests it does not know fail.
     WindowGeometry g{GEOMETRY_SET, 10, 20, 300, 400};
     EXPECT_TRUE(SetWindowGeometry(FRAME_WINDOW_UNIT, g));
+    RECT r;
     GetWindowRect(frame, &r);
     EXPECT_EQ(r.left, 10);
     EXPECT_EQ(r.bottom - r.top, 300);

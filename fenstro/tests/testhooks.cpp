@@ -58,10 +58,3 @@ std::string StatusText() {
     SendMessageA(FenstroStatusBar(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
     return text;
 }
-
-RECT ChildRect(HWND child) {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}

@@ -32,5 +32,3 @@ class FenstroTest : public ::testing::Test {
 std::string MenuText(HMENU menu, UINT pos);
 // The status bar's text.
 std::string StatusText();
-// The rectangle of a window relative to its parent's client area.
-RECT ChildRect(HWND child);

@@ -66,10 +66,5 @@ inline void ExpectCentredOverMain(HWND dlg) {
 
 // The results window stands at 200, 20 with 300 x 400 pixels.
 inline void ExpectResultsPlacement() {
-    RECT r;
-    GetWindowRect(hwndResults, &r);
-    EXPECT_EQ(r.left, 200);
-    EXPECT_EQ(r.top, 20);
-    EXPECT_EQ(r.right - r.left, 300);
-    EXPECT_EQ(r.bottom - r.top, 400);
+    EXPECT_EQ(PlaceOf(hwndResults), (WindowPlace{200, 20, 300, 400}));
 }

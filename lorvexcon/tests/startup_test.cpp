@@ -36,21 +36,11 @@ void ExpectFullBar(HMENU bar, bool saveGrayed) {
     }
 }
 
-void ExpectEightyPercentFrame(HWND frame) {
-    // The tests' screen is 1024 x 768.
-    RECT r;
-    GetWindowRect(frame, &r);
-    EXPECT_EQ(r.left, 102);
-    EXPECT_EQ(r.top, 77);
-    EXPECT_EQ(r.right - r.left, 819);
-    EXPECT_EQ(r.bottom - r.top, 614);
-}
-
 } // namespace
 
 TEST_F(LorvexCon, StartsCentredWithItsMenuBarAndAnEmptyResultsWindow) {
     EXPECT_EQ(frameGeometry.request, GEOMETRY_SET);
-    ExpectEightyPercentFrame(FenstroFrame());
+    EXPECT_EQ(PlaceOf(FenstroFrame()), EIGHTY_PERCENT_FRAME);
     ExpectFullBar(GetMenu(FenstroFrame()), true);
     HWND results = GetWindowHandle(RESULTS_WINDOW_UNIT);
     EXPECT_EQ(GetParent(results), FenstroClient());
@@ -99,7 +89,7 @@ TEST_F(LorvexCon, FailingThirdMenuItemIsReportedAndTheFrameKeepsLaden) {
     ASSERT_EQ(GetMenuItemCount(datei), 1);
     EXPECT_EQ(MenuItemText(datei, 0), "&Laden");
     // The program runs on: its frame and results window are there.
-    ExpectEightyPercentFrame(FenstroFrame());
+    EXPECT_EQ(PlaceOf(FenstroFrame()), EIGHTY_PERCENT_FRAME);
     EXPECT_NE(GetWindowHandle(RESULTS_WINDOW_UNIT), nullptr);
     PumpFor(100);
     SaveWindowPng(FenstroFrame(), "lorvexcon_startup_failed");
@@ -150,7 +140,7 @@ TEST_F(LorvexCon, RealProgramStartsWithItsMenuBarResultsWindowAndDialogs) {
     ASSERT_NE(p.hwnd, nullptr);
     const DWORD pid = p.pi.dwProcessId;
     PumpFor(500);
-    ExpectEightyPercentFrame(p.hwnd);
+    EXPECT_EQ(PlaceOf(p.hwnd), EIGHTY_PERCENT_FRAME);
     // (Wine reads no menu of another process: the bar is checked in process above.)
     EXPECT_NE(GetMenu(p.hwnd), nullptr);
     HWND client = FindWindowExA(p.hwnd, nullptr, "MDIClient", nullptr);

@@ -11,11 +11,7 @@ namespace {
 
 // The strip's rectangle in client coordinates of its child.
 RECT StripPlace(HWND child) {
-    HWND strip = StripOf(child);
-    RECT r;
-    GetWindowRect(strip, &r);
-    MapWindowPoints(nullptr, child, reinterpret_cast<POINT*>(&r), 2);
-    return r;
+    return ChildRect(StripOf(child));
 }
 
 TEST_F(MdiFrame, StripLiesAlongTheBottomAfterResizingAndMinimising) {

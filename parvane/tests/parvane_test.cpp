@@ -13,6 +13,7 @@
 #include "keyinput.h"
 #include "modalscript.h"
 #include "screencap.h"
+#include "wndplace.h"
 
 namespace {
 
@@ -381,10 +382,9 @@ TEST_F(ParvaneMain, SplashStandsCentredForItsTimeWhateverKeysArrive) {
     ASSERT_TRUE(RunModal([] { ShowSplash(); },
                          {{FindSplash,
                            [&](HWND splash) {
-                               RECT pc, s;
+                               RECT pc;
                                GetClientRect(hwndMain, &pc);
-                               GetWindowRect(splash, &s);
-                               MapWindowPoints(nullptr, hwndMain, reinterpret_cast<POINT*>(&s), 2);
+                               const RECT s = ChildRect(splash);
                                const int dw = s.right - s.left, dh = s.bottom - s.top;
                                centred =
                                    s.left == (pc.right - dw) / 2 && s.top == (pc.bottom - dh) / 2;

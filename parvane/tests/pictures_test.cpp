@@ -11,6 +11,7 @@
 #include "parvane_fixture.h"
 #include "modalscript.h"
 #include "screencap.h"
+#include "wndplace.h"
 
 namespace {
 
@@ -45,13 +46,6 @@ class Pictures : public ParvaneMain {
 
 int SlotOf(HWND child) {
     return GetDlgCtrlID(child);
-}
-
-RECT RectInMain(HWND child) {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, hwndMain, reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 TEST_F(ParvaneMain, FileDialogRecordIsFilledForEachDialog) {
@@ -276,7 +270,7 @@ TEST_F(Pictures, WindowsAreSizedCascadedAndThreeGrayOeffnen) {
         EXPECT_EQ(WindowText(w), path[i]);
         EXPECT_EQ(GetWindowLongA(w, GWL_STYLE) & ~WS_CLIPSIBLINGS, 0x54C80000 & ~WS_CLIPSIBLINGS);
         EXPECT_EQ(GetParent(w), hwndMain);
-        const RECT r = RectInMain(w);
+        const RECT r = ChildRect(w);
         EXPECT_EQ(r.left, i * cyCaption);
         EXPECT_EQ(r.top, i * cyCaption);
         EXPECT_EQ(r.right - r.left, p.w + 2 * cxFrame);
@@ -308,7 +302,7 @@ TEST_F(Pictures, WindowsAreSizedCascadedAndThreeGrayOeffnen) {
         EXPECT_EQ(SlotOf(open[k]), k + 1);
         EXPECT_TRUE(OpenGrayed());
         // The cascade goes on from where it was, whatever closed in between.
-        EXPECT_EQ(RectInMain(open[k]).left, (3 + k) * cyCaption);
+        EXPECT_EQ(ChildRect(open[k]).left, (3 + k) * cyCaption);
     }
 }
 
@@ -323,7 +317,7 @@ TEST_F(Pictures, ThirtyPicturesOpenedAndClosedEachOpenInsideTheClientArea) {
         const int x = xNextChild, y = yNextChild;
         HWND w = OpenPicture(path[k % 4]);
         ASSERT_NE(w, nullptr);
-        const RECT r = RectInMain(w);
+        const RECT r = ChildRect(w);
         EXPECT_GE(r.left, 0);
         EXPECT_LT(r.left, client.right);
         EXPECT_GE(r.top, 0);
@@ -420,7 +414,7 @@ TEST_F(Pictures, AFileThatFailsLeavesNoWindowNoSlotAndNoCascadeStep) {
     HWND c = OpenPicture(path[2]);
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(SlotOf(c), 3);
-    EXPECT_EQ(RectInMain(c).left, x);
+    EXPECT_EQ(ChildRect(c).left, x);
     EXPECT_TRUE(OpenGrayed());
     ExpectShowsQuadrants(c, PICTURES[2].w, PICTURES[2].h, PICTURES[2].colours, "c");
 }
@@ -448,7 +442,7 @@ TEST_F(Pictures, WithoutTheStartUpPictureWindowsTakeTheBitmapSizeAndDoNotCascade
     for (int i = 0; i < 2; ++i) {
         HWND w = OpenPicture(path[i]);
         ASSERT_NE(w, nullptr);
-        const RECT r = RectInMain(w);
+        const RECT r = ChildRect(w);
         EXPECT_EQ(r.left, 0);
         EXPECT_EQ(r.top, 0);
         EXPECT_EQ(r.right - r.left, PICTURES[i].w);

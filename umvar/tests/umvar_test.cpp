@@ -40,13 +40,6 @@ int IndexOf(const std::vector<std::string>& items, const std::string& name) {
     return it == items.end() ? -1 : static_cast<int>(it - items.begin());
 }
 
-RECT ChildRect(HWND parent, HWND child) {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 // Wine's SetEnvironmentVariableA takes names and values of at most 32766 characters (it
 // faults on longer ones), so that is the longest name the test can give the process itself.
 const std::string kLongName = "UMVAR_LONG_" + std::string(32766 - 11, 'N');
@@ -226,7 +219,7 @@ TEST_F(UmvarWindow, ArrowKeysShowEachValueInTurn) {
 TEST_F(UmvarWindow, LayoutFollowsTheBaseUnitsAndStaysOnResize) {
     const LONG units = GetDialogBaseUnits();
     const int cx = static_cast<short>(LOWORD(units)), cy = static_cast<short>(HIWORD(units));
-    const RECT list = ChildRect(hwnd, hwndNameList), line = ChildRect(hwnd, hwndValueLine);
+    const RECT list = ChildRect(hwndNameList), line = ChildRect(hwndValueLine);
     EXPECT_EQ(list.left, cx);
     EXPECT_EQ(list.top, 3 * cy);
     EXPECT_EQ(list.right - list.left, 16 * cx + GetSystemMetrics(SM_CXVSCROLL));
@@ -242,13 +235,13 @@ TEST_F(UmvarWindow, LayoutFollowsTheBaseUnitsAndStaysOnResize) {
     for (SIZE s : sizes) {
         SetWindowPos(hwnd, nullptr, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER);
         PumpFor(20);
-        const RECT l2 = ChildRect(hwnd, hwndNameList), v2 = ChildRect(hwnd, hwndValueLine);
+        const RECT l2 = ChildRect(hwndNameList), v2 = ChildRect(hwndValueLine);
         EXPECT_TRUE(EqualRect(&l2, &list)) << s.cx << "x" << s.cy;
         EXPECT_TRUE(EqualRect(&v2, &line)) << s.cx << "x" << s.cy;
     }
     ShowWindow(hwnd, SW_MAXIMIZE);
     PumpFor(20);
-    const RECT l3 = ChildRect(hwnd, hwndNameList);
+    const RECT l3 = ChildRect(hwndNameList);
     EXPECT_TRUE(EqualRect(&l3, &list));
 }
 
