@@ -7,6 +7,7 @@
 //                  process's memory
 //   screencap.h    screen capture and screenshots
 //   wndplace.h     where windows stand: on the screen, in their parent
+//   tempfiles.h    the tests' own folders, files read and written whole
 #pragma once
 
 #include "keyinput.h"
@@ -14,4 +15,5 @@
 #include "screencap.h"
 #include "startprog.h"
 #include "sysdialogs.h"
+#include "tempfiles.h"
 #include "wndplace.h"

@@ -13,23 +13,22 @@
 
 class FileCommands : public LorvexMain {
   protected:
-    std::string dir;
+    TempFolder ownFolder{"lorvex_files"};
+    const std::string dir = ownFolder.path;
     char oldDir[MAX_PATH] = "";
 
     void SetUp() override {
         LorvexMain::SetUp();
         GetCurrentDirectoryA(sizeof oldDir, oldDir);
-        dir = NewTempFolder("lorvex_files");
         SetCurrentDirectoryA(dir.c_str());
     }
     void TearDown() override {
         resultOpenDialog = GetOpenFileNameA;
         resultSaveDialog = GetSaveFileNameA;
         SetCurrentDirectoryA(oldDir);
-        RemoveTree(dir);
         LorvexMain::TearDown();
     }
-    std::string Path(const std::string& name) { return dir + "\\" + name; }
+    std::string Path(const std::string& name) { return ownFolder.Path(name); }
     bool SameTable(const ResultTable& a, const ResultTable& b) {
         return memcmp(&a, &b, sizeof a) == 0;
     }

@@ -33,26 +33,24 @@ bool SameTable(const ResultTable& a, const ResultTable& b) {
 
 class Files : public LorvexCon {
   protected:
-    std::string dir, other;
+    TempFolder ownFolder{"lorvexcon_files"};
+    // The current folder is another one: the files must not depend on it.
+    TempFolder cwdFolder{"lorvexcon_cwd"};
+    const std::string dir = ownFolder.path, other = cwdFolder.path;
     char oldDir[MAX_PATH] = "";
 
     void SetUp() override {
         LorvexCon::SetUp();
         GetCurrentDirectoryA(sizeof oldDir, oldDir);
-        dir = NewTempFolder("lorvexcon_files");
-        // The current folder is another one: the files must not depend on it.
-        other = NewTempFolder("lorvexcon_cwd");
         SetCurrentDirectoryA(other.c_str());
     }
     void TearDown() override {
         resultOpenDialog = GetOpenFileNameA;
         resultSaveDialog = GetSaveFileNameA;
         SetCurrentDirectoryA(oldDir);
-        RemoveTree(dir);
-        RemoveTree(other);
         LorvexCon::TearDown();
     }
-    std::string Path(const char* name) { return dir + "\\" + name; }
+    std::string Path(const char* name) { return ownFolder.Path(name); }
     bool Load(const std::string& path, std::vector<ModalStep> after = {}) {
         return RunModal([] { ChooseMenuItem(1, 1); },
                         Then(ChooseFileSteps(LOAD_TITLE, path), after));

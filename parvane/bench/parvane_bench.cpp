@@ -13,6 +13,7 @@
 #include "textio.h"
 #include "modalscript.h"
 #include "startprog.h"
+#include "tempfiles.h"
 
 namespace {
 
@@ -79,9 +80,8 @@ int main() {
     UpdateWindow(hwndMain);
     DrainQueue();
 
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    const std::string path = std::string(temp) + "parvane_bench_4000x3000.bmp";
+    const TempFolder folder("parvane_bench");
+    const std::string path = folder.Path("4000x3000.bmp");
     if (!WriteBigBitmap(path)) {
         fprintf(stderr, "cannot write %s\n", path.c_str());
         return 2;
@@ -128,6 +128,5 @@ int main() {
         printf("memory after closing stays within %lu KB from round 2 on\n",
                static_cast<unsigned long>(SLACK / 1024));
     DestroyWindow(hwndMain);
-    DeleteFileA(path.c_str());
     return status;
 }

@@ -146,7 +146,7 @@ TEST_F(BadFiles, EachShowsItsPictureOrGivesTheErrorBox) {
     for (const BadFile& f : Files()) {
         const std::string path = Path("f" + std::to_string(n++) + ".bmp");
         if (strcmp(f.name, "missing") != 0) {
-            ASSERT_TRUE(WriteFileBytes(path, f.bytes));
+            ASSERT_TRUE(WriteAll(path, f.bytes));
         }
         Check(f.name, path, f.outcome, f.w, f.h, f.colours, f.code);
     }

@@ -1,6 +1,5 @@
 #include "bmpfiles.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -207,12 +206,4 @@ std::string PngFile() {
         0xD7, 0x63, 0xF8, 0xFF, 0xFF, 0x3F, 0x00, 0x05, 0xFE, 0x02, 0xFE, 0xDC, 0xCC, 0x59,
         0xE7, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
     return std::string(reinterpret_cast<const char*>(png), sizeof png);
-}
-
-bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
-    const bool ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return fclose(f) == 0 && ok;
 }

@@ -36,6 +36,3 @@ std::string PromisingBmp(int w, int h, int bits, bool bitfields, const std::stri
 std::string ClaimingBmp(int w, int h, std::size_t pixelBytes);
 // A few bytes of a real PNG (a 1x1 white picture).
 std::string PngFile();
-
-// A file's whole content, written or replaced.
-bool WriteFileBytes(const std::string& path, const std::string& bytes);

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "bmpfiles.h"
 #include "keyinput.h"
 #include "modalscript.h"
 #include "screencap.h"
@@ -37,13 +36,6 @@ void ParvaneMain::SetUp() {
     ShowWindow(hwndMain, SW_SHOWNORMAL);
     UpdateWindow(hwndMain);
     ASSERT_TRUE(ActivateWindow(hwndMain));
-
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    // Process ids repeat under Wine: the tick count keeps the folder fresh.
-    dir = std::string(temp) + "parvane_" + std::to_string(GetCurrentProcessId()) + "_" +
-          std::to_string(GetTickCount());
-    CreateDirectoryA(dir.c_str(), nullptr);
 }
 
 void ParvaneMain::TearDown() {
@@ -52,21 +44,12 @@ void ParvaneMain::TearDown() {
     hwndMain = nullptr;
     // Takes the quit message of WM_DESTROY and anything left off the queue.
     PumpFor(50);
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            DeleteFileA((dir + "\\" + fd.cFileName).c_str());
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-    RemoveDirectoryA(dir.c_str());
     ResetProgramData();
 }
 
 std::string ParvaneMain::File(const std::string& name, const std::string& bytes) const {
     const std::string path = Path(name);
-    EXPECT_TRUE(WriteFileBytes(path, bytes)) << path;
+    EXPECT_TRUE(WriteAll(path, bytes)) << path;
     return path;
 }
 

@@ -18,6 +18,7 @@
 #include "slots.h"
 #include "splashdlg.h"
 #include "sysdialogs.h"
+#include "tempfiles.h"
 #include "viewerwnd.h"
 #include "textio.h"
 
@@ -29,11 +30,12 @@ constexpr int MAIN_WIDTH = 820, MAIN_HEIGHT = 620;
 
 class ParvaneMain : public ::testing::Test {
   protected:
-    std::string dir; // a fresh folder that is not the current one
+    TempFolder ownFolder{"parvane"};
+    const std::string dir = ownFolder.path;
 
     void SetUp() override;
     void TearDown() override;
-    std::string Path(const std::string& name) const { return dir + "\\" + name; }
+    std::string Path(const std::string& name) const { return ownFolder.Path(name); }
     // Writes a file into the folder and returns its full path.
     std::string File(const std::string& name, const std::string& bytes) const;
 };

@@ -165,7 +165,7 @@ TEST_F(Pictures, ADialogThatFailsGivesABoxAndOpensNothing) {
         return Path(std::string(name - 4, 'l') + ".bmp");
     };
     const std::string fits = pathOf(255);
-    ASSERT_TRUE(WriteFileBytes(fits, ColourBmp(40, 30, COLOURS_A)));
+    ASSERT_TRUE(WriteAll(fits, ColourBmp(40, 30, COLOURS_A)));
     ASSERT_TRUE(RunModal([] { SendMessageA(hwndMain, WM_COMMAND, IDM_OEFFNEN, 0); },
                          ChooseFileSteps(FILE_DIALOG_TITLE, fits)));
     std::vector<HWND> open = PictureWindows();
@@ -199,7 +199,7 @@ TEST_F(Pictures, ADialogThatFailsGivesABoxAndOpensNothing) {
         if (c.typed > 0) {
             const std::string tooLong = pathOf(c.typed);
             ASSERT_EQ(tooLong.size(), c.typed);
-            ASSERT_TRUE(WriteFileBytes(tooLong, ColourBmp(40, 30, COLOURS_B)));
+            ASSERT_TRUE(WriteAll(tooLong, ColourBmp(40, 30, COLOURS_B)));
             steps = ChooseFileSteps(FILE_DIALOG_TITLE, tooLong);
         } else {
             selectionDialog = OpenDialogWithoutSize;

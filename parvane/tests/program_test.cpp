@@ -50,27 +50,28 @@ bool OpenInProgram(const StartedProgram& p, const std::string& path) {
     return PumpUntil([&] { return ProgramPictures(p.hwnd).size() == before + 1; });
 }
 
-std::string TempPath(const std::string& name) {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    return std::string(temp) + "parvane_prog_" + std::to_string(GetTickCount()) + "_" + name;
-}
-
-TEST(ParvaneProgram, SplashStandsFourSecondsCentredThenPicturesAndKeysWorkAndBeendenEnds) {
-    StartedProgram p = StartProgram(std::string("Z:") + PARVANE_EXE, MAIN_CLASS, MAIN_TITLE);
+// Starts the real program as a user starts it and waits for its splash, a child of the main
+// window; shown is the tick when the main window appeared.
+void StartToTheSplash(StartedProgram& p, DWORD& shown, HWND& splash) {
+    p = StartProgramUnderTest(PARVANE_EXE, MAIN_CLASS, MAIN_TITLE);
     ASSERT_NE(p.hwnd, nullptr);
-    const DWORD shown = GetTickCount();
-
-    // The splash: a child of the main window, centred in its client area.
-    HWND splash = nullptr;
+    shown = GetTickCount();
     ASSERT_TRUE(PumpUntil([&] {
         splash = FindWindowExA(p.hwnd, nullptr, "#32770", "Parvane startet...");
         return splash != nullptr && IsWindowVisible(splash);
     }));
-    RECT pc, s;
+}
+
+TEST(ParvaneProgram, SplashStandsFourSecondsCentredThenPicturesAndKeysWorkAndBeendenEnds) {
+    StartedProgram p;
+    DWORD shown = 0;
+    HWND splash = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartToTheSplash(p, shown, splash));
+
+    // The splash stands centred in the main window's client area.
+    RECT pc;
     GetClientRect(p.hwnd, &pc);
-    GetWindowRect(splash, &s);
-    MapWindowPoints(nullptr, p.hwnd, reinterpret_cast<POINT*>(&s), 2);
+    const RECT s = ChildRect(splash);
     EXPECT_EQ(s.left, (pc.right - (s.right - s.left)) / 2);
     EXPECT_EQ(s.top, (pc.bottom - (s.bottom - s.top)) / 2);
     EXPECT_FALSE(IsWindowEnabled(p.hwnd)) << "the main window takes no input meanwhile";
@@ -93,10 +94,11 @@ TEST(ParvaneProgram, SplashStandsFourSecondsCentredThenPicturesAndKeysWorkAndBee
         {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)},
         {RGB(0, 255, 255), RGB(255, 0, 255), RGB(128, 128, 128), RGB(0, 0, 0)},
         {RGB(255, 128, 0), RGB(128, 0, 255), RGB(0, 128, 64), RGB(64, 32, 0)}};
+    const TempFolder folder("parvane_prog");
     std::vector<std::string> files;
     for (int i = 0; i < 3; ++i) {
-        files.push_back(TempPath("p" + std::to_string(i) + ".bmp"));
-        ASSERT_TRUE(WriteFileBytes(files.back(), ColourBmp(160 - 20 * i, 90 + 15 * i, tones[i])));
+        files.push_back(folder.Path("p" + std::to_string(i) + ".bmp"));
+        ASSERT_TRUE(WriteAll(files.back(), ColourBmp(160 - 20 * i, 90 + 15 * i, tones[i])));
         ASSERT_TRUE(OpenInProgram(p, files.back())) << files.back();
     }
     std::vector<HWND> pics = ProgramPictures(p.hwnd);
@@ -126,19 +128,13 @@ TEST(ParvaneProgram, SplashStandsFourSecondsCentredThenPicturesAndKeysWorkAndBee
     // Beenden closes everything and ends with code 0.
     PostMessageA(p.hwnd, WM_COMMAND, IDM_BEENDEN, 0);
     EXPECT_EQ(WaitForExit(p), 0);
-    for (const std::string& f : files)
-        DeleteFileA(f.c_str());
 }
 
 TEST(ParvaneProgram, ACloseRequestDuringTheSplashIsDroppedAndALaterOneEndsTheProgram) {
-    StartedProgram p = StartProgram(std::string("Z:") + PARVANE_EXE, MAIN_CLASS, MAIN_TITLE);
-    ASSERT_NE(p.hwnd, nullptr);
-    const DWORD shown = GetTickCount();
+    StartedProgram p;
+    DWORD shown = 0;
     HWND splash = nullptr;
-    ASSERT_TRUE(PumpUntil([&] {
-        splash = FindWindowExA(p.hwnd, nullptr, "#32770", "Parvane startet...");
-        return splash != nullptr && IsWindowVisible(splash);
-    }));
+    ASSERT_NO_FATAL_FAILURE(StartToTheSplash(p, shown, splash));
     EXPECT_FALSE(IsWindowEnabled(p.hwnd));
     // As a taskbar or window manager asks: posted, while the splash's own loop runs.
     PostMessageA(p.hwnd, WM_CLOSE, 0, 0);

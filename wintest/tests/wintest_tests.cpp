@@ -1,10 +1,13 @@
 #include "modalscript.h"
 #include "screencap.h"
+#include "tempfiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 TEST(RunModal, DrivesNestedMessageBoxesInOrder) {
     int outer = 0, inner = 0;
@@ -144,4 +147,50 @@ TEST(PostCommandsSteps, NotesAndCancelsTheBoxACommandOpensOverTheRunningOne) {
     EXPECT_EQ(opened, std::vector<std::string>{"box: Second"});
     EXPECT_EQ(FindThreadDialog(), nullptr);
     DestroyWindow(target);
+}
+
+TEST(TempFolder, IsFreshAndNotCurrentAndGoesWithAllInIt) {
+    char current[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof current, current);
+    std::string kept;
+    {
+        TempFolder a("wintest"), b("wintest");
+        kept = a.path;
+        EXPECT_NE(a.path, b.path) << "two folders of one prefix in one tick";
+        EXPECT_NE(lstrcmpiA(a.path.c_str(), current), 0);
+        const DWORD attributes = GetFileAttributesA(a.path.c_str());
+        ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+        EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+        EXPECT_EQ(FolderNames(a.path), std::vector<std::string>{});
+        // What tests leave there: a read-only file, and a folder with a file of its own.
+        ASSERT_TRUE(WriteAll(a.Path("locked.dat"), "x"));
+        SetFileAttributesA(a.Path("locked.dat").c_str(), FILE_ATTRIBUTE_READONLY);
+        ASSERT_TRUE(CreateDirectoryA(a.Path("sub").c_str(), nullptr));
+        ASSERT_TRUE(WriteAll(a.Path("sub\\inner.dat"), "y"));
+        EXPECT_EQ(FolderNames(a.path), (std::vector<std::string>{"locked.dat", "sub"}));
+    }
+    EXPECT_EQ(GetFileAttributesA(kept.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // Current at the end, as a file dialog leaves the folder of the file chosen in it.
+    {
+        TempFolder a("wintest");
+        kept = a.path;
+        ASSERT_TRUE(CreateDirectoryA(a.Path("chosen").c_str(), nullptr));
+        ASSERT_TRUE(SetCurrentDirectoryA(a.Path("chosen").c_str()));
+    }
+    EXPECT_EQ(GetFileAttributesA(kept.c_str()), INVALID_FILE_ATTRIBUTES);
+    SetCurrentDirectoryA(current);
+}
+
+TEST(ReadAllWriteAll, KeepEveryByteAndReplaceTheWholeFile) {
+    TempFolder folder("wintest");
+    const std::string path = folder.Path("bytes.dat");
+    // Binary: no line ends translated, no end at a NUL or a Ctrl+Z.
+    const std::string bytes = std::string("a\r\nb\n\0c\x1A", 8) + std::string(70000, '\xFF');
+    ASSERT_TRUE(WriteAll(path, bytes));
+    EXPECT_EQ(ReadAll(path), bytes);
+    ASSERT_TRUE(WriteAll(path, "short"));
+    EXPECT_EQ(ReadAll(path), "short");
+    EXPECT_EQ(ReadAll(folder.Path("missing.dat")), "");
+    EXPECT_FALSE(WriteAll(folder.Path("no\\such\\folder.dat"), bytes));
 }
