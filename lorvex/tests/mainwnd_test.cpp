@@ -403,26 +403,22 @@ TEST(LorvexStartup, RunsTheLoopWithItsAcceleratorsUntilTheMainWindowCloses) {
     helpEngine = FakeWinHelp;
     helpAnswer = TRUE;
     helpCalls.clear();
-    HWND shown = nullptr;
-    int code = -1;
-    EXPECT_TRUE(RunModal(
-        [&] { code = WinMain(self, self, nullptr, SW_SHOWNORMAL); },
-        {{[] { return hwndMain != nullptr && IsWindowVisible(hwndMain) ? hwndMain : nullptr; },
-          [&](HWND main) {
-              shown = main;
-              EXPECT_EQ(WindowText(main), "Lorvex");
-              EXPECT_EQ(GetMenu(main), hMenu);
-              SaveWindowPng(main, "lorvex_winmain");
-              PostMessageA(main, WM_KEYDOWN, VK_F1, 1);
-          }},
-         {[] { return helpCalls.empty() ? nullptr : hwndMain; },
-          [](HWND main) { PostMessageA(main, WM_CLOSE, 0, 0); }}}));
+    const MainRun run = RunMainUntilClosed(
+        [self] { return WinMain(self, self, nullptr, SW_SHOWNORMAL); }, [] { return hwndMain; },
+        [](HWND main) {
+            EXPECT_EQ(WindowText(main), "Lorvex");
+            EXPECT_EQ(GetMenu(main), hMenu);
+            SaveWindowPng(main, "lorvex_winmain");
+            PostMessageA(main, WM_KEYDOWN, VK_F1, 1);
+        },
+        [] { return !helpCalls.empty(); });
     helpEngine = WinHelpA;
-    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(run.ran);
+    EXPECT_EQ(run.code, 0);
     ASSERT_EQ(helpCalls.size(), 1u);
     EXPECT_EQ(helpCalls[0].file, "\\Lorvex.hlp");
     EXPECT_EQ(helpCalls[0].command, static_cast<UINT>(HELP_KEY));
-    EXPECT_FALSE(IsWindow(shown));
+    EXPECT_FALSE(IsWindow(run.shown));
     hwndMain = nullptr;
     hInst = self;
 }

@@ -799,28 +799,24 @@ TEST(LorvexMDIStartup, RunsTheLoopWithItsAcceleratorsUntilTheFrameCloses) {
     helpEngine = FakeWinHelp;
     helpAnswer = TRUE;
     helpCalls.clear();
-    HWND shown = nullptr;
-    int code = -1;
-    EXPECT_TRUE(RunModal(
-        [&] { code = WinMain(self, self, nullptr, SW_SHOWNORMAL); },
-        {{[] { return hwndFrame != nullptr && IsWindowVisible(hwndFrame) ? hwndFrame : nullptr; },
-          [&](HWND frame) {
-              shown = frame;
-              EXPECT_EQ(WindowText(frame), "LorvexMDI");
-              EXPECT_EQ(GetMenu(frame), hMenuFrame);
-              EXPECT_EQ(GetParent(hwndClient), frame);
-              SaveWindowPng(frame, "lorvexmdi_winmain");
-              // Addressed to the client: the accelerators still go to the frame.
-              PostMessageA(hwndClient, WM_KEYDOWN, VK_F1, 1);
-          }},
-         {[] { return helpCalls.empty() ? nullptr : hwndFrame; },
-          [](HWND frame) { PostMessageA(frame, WM_CLOSE, 0, 0); }}}));
+    const MainRun run = RunMainUntilClosed(
+        [self] { return WinMain(self, self, nullptr, SW_SHOWNORMAL); }, [] { return hwndFrame; },
+        [](HWND frame) {
+            EXPECT_EQ(WindowText(frame), "LorvexMDI");
+            EXPECT_EQ(GetMenu(frame), hMenuFrame);
+            EXPECT_EQ(GetParent(hwndClient), frame);
+            SaveWindowPng(frame, "lorvexmdi_winmain");
+            // Addressed to the client: the accelerators still go to the frame.
+            PostMessageA(hwndClient, WM_KEYDOWN, VK_F1, 1);
+        },
+        [] { return !helpCalls.empty(); });
     helpEngine = WinHelpA;
-    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(run.ran);
+    EXPECT_EQ(run.code, 0);
     ASSERT_EQ(helpCalls.size(), 1u);
     EXPECT_EQ(helpCalls[0].file, "\\LorvexMDI.hlp");
     EXPECT_EQ(helpCalls[0].command, static_cast<UINT>(HELP_KEY));
-    EXPECT_FALSE(IsWindow(shown));
+    EXPECT_FALSE(IsWindow(run.shown));
     DestroyStartupMenus();
     hwndFrame = hwndClient = nullptr;
     hInst = self;
