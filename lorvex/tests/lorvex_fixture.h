@@ -29,11 +29,8 @@ class LorvexMain : public ::testing::Test {
         // Once per process; a start-up test may have registered it first.
         WNDCLASSA registered;
         ASSERT_TRUE(RegisterLorvexClasses(hInst) || GetClassInfoA(hInst, "Lorvex", &registered));
-        SetNameField(menuName, "Lorvex");
-        hMenu = LoadMenuA(hInst, menuName);
+        ASSERT_TRUE(LoadMenuAndAccelerators(hInst, hAccel));
         ASSERT_NE(hMenu, nullptr);
-        SetNameField(accelName, "Lorvex");
-        hAccel = LoadAcceleratorsA(hInst, accelName);
         ASSERT_NE(hAccel, nullptr);
         hwndMain = CreateMainWindow(hInst);
         ASSERT_NE(hwndMain, nullptr);
