@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -87,9 +88,24 @@ TEST_F(CloseRequest, WhileTheFileDialogIsOpen) {
     EXPECT_TRUE(PictureWindows().empty());
 }
 
-TEST_F(CloseRequest, WhileTheErrorBoxOfAFileThatDoesNotLoadIsOpen) {
-    // The box stands inside the picture window's creation.
-    const std::string path = File("text.bmp", "Dies ist keine Bitmap.\r\n");
+// A file that gets the error box, which stands inside the picture window's creation. Each
+// case needs a main window of its own: the check closes it.
+struct UnloadableFile {
+    const char* name; // of the case
+    const char* file;
+    std::string (*bytes)();
+};
+
+// What gtest prints as a case's parameter.
+void PrintTo(const UnloadableFile& f, std::ostream* out) {
+    *out << f.file;
+}
+
+class CloseRequestOverErrorBox : public CloseRequest,
+                                 public ::testing::WithParamInterface<UnloadableFile> {};
+
+TEST_P(CloseRequestOverErrorBox, WhileTheErrorBoxOfTheFileIsOpen) {
+    const std::string path = File(GetParam().file, GetParam().bytes());
     Check({[&] {
                SetFixedText(szFileName, sizeof szFileName, path.c_str());
                EXPECT_EQ(OpenPictureWindow(hwndMain), nullptr);
@@ -98,16 +114,22 @@ TEST_F(CloseRequest, WhileTheErrorBoxOfAFileThatDoesNotLoadIsOpen) {
     EXPECT_EQ(nChildren, 0);
 }
 
-TEST_F(CloseRequest, WhileTheErrorBoxOfAFileOnWhichTheLoaderFaultsIsOpen) {
-    const std::string path = File(
-        "cut.bmp", PromisingBmp(100, 100, 32, false, QuadrantPixels(100, 100, 32).substr(0, 1000)));
-    Check({[&] {
-               SetFixedText(szFileName, sizeof szFileName, path.c_str());
-               EXPECT_EQ(OpenPictureWindow(hwndMain), nullptr);
-           },
-           DialogTitled("Fehler"), PressOk});
-    EXPECT_EQ(nChildren, 0);
+std::string TextFile() {
+    return "Dies ist keine Bitmap.\r\n";
 }
+
+// The loader faults on it: headers that promise a whole picture, 1000 bytes of its pixels.
+std::string CutFile() {
+    return PromisingBmp(100, 100, 32, false, QuadrantPixels(100, 100, 32).substr(0, 1000));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UnloadableFiles, CloseRequestOverErrorBox,
+    ::testing::Values(UnloadableFile{"FileThatDoesNotLoad", "text.bmp", TextFile},
+                      UnloadableFile{"FileOnWhichTheLoaderFaults", "cut.bmp", CutFile}),
+    [](const ::testing::TestParamInfo<UnloadableFile>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST_F(CloseRequest, WhileTheSplashIsOpen) {
     splashSetTimer = ShortSplashTimer;
