@@ -39,7 +39,7 @@ inline void ExpectDefaultParameterTexts(HWND dlg) {
 }
 
 // One control of a dialog template: its id, its class and, where given, its text.
-struct ControlSpec {
+struct ExpectedControl {
     int id;
     const char* cls;
     const char* text = nullptr;
@@ -47,9 +47,9 @@ struct ControlSpec {
 
 // The dialog's child windows are the controls given, in this order (the template's order,
 // which is the tab order), and no others.
-inline void ExpectControlsInOrder(HWND dlg, const std::vector<ControlSpec>& controls) {
+inline void ExpectControlsInOrder(HWND dlg, const std::vector<ExpectedControl>& controls) {
     HWND child = GetWindow(dlg, GW_CHILD);
-    for (const ControlSpec& c : controls) {
+    for (const ExpectedControl& c : controls) {
         ASSERT_NE(child, nullptr);
         char cls[32] = "";
         GetClassNameA(child, cls, sizeof cls);

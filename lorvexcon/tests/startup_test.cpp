@@ -5,11 +5,11 @@
 
 namespace {
 
-struct MenuSpec {
+struct ExpectedMenu {
     const char* title;
     std::vector<std::string> items; // "" for a separator
 };
-const MenuSpec FULL_BAR[] = {
+const ExpectedMenu FULL_BAR[] = {
     {"&Datei", {"&Laden", "&Speichern", "", "E&nde"}},
     {"&Berechnen", {"&FormelCS"}},
     {"&Hilfe", {"&Fenstro Help", "", "&About LorvexCon"}},
