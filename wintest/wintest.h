@@ -8,8 +8,10 @@
 //   screencap.h    screen capture and screenshots
 //   wndplace.h     where windows stand: on the screen, in their parent
 //   tempfiles.h    the tests' own folders, files read and written whole
+//   helpengine.h   a help engine that records its requests
 #pragma once
 
+#include "helpengine.h"
 #include "keyinput.h"
 #include "modalscript.h"
 #include "screencap.h"

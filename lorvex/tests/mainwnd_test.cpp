@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "help.h"
 #include "lorvex_fixture.h"
 
 namespace {
@@ -184,35 +185,6 @@ void CALLBACK QuitLate(HWND, UINT, UINT_PTR, DWORD) {
     PostQuitMessage(99);
 }
 
-// Help requests as the engine receives them.
-struct HelpCall {
-    HWND hwnd;
-    std::string file;
-    bool fileFieldBlank; // the file name lies in a 100-character field, blanks behind the NUL
-    UINT command;
-    bool hasData;
-    std::string data;
-};
-std::vector<HelpCall> helpCalls;
-BOOL helpAnswer = TRUE;
-
-BOOL WINAPI FakeWinHelp(HWND hwnd, LPCSTR file, UINT command, ULONG_PTR data) {
-    HelpCall c{hwnd, file, false, command, data != 0, ""};
-    c.fileFieldBlank = true;
-    size_t len = strlen(file);
-    if (len + 1 < NAME_FIELD_LENGTH && file[len + 1] == ' ') {
-        for (size_t i = len + 1; i < NAME_FIELD_LENGTH; ++i)
-            if (file[i] != ' ')
-                c.fileFieldBlank = false;
-    } else {
-        c.fileFieldBlank = false;
-    }
-    if (data != 0 && command != HELP_HELPONHELP)
-        c.data = reinterpret_cast<const char*>(data);
-    helpCalls.push_back(c);
-    return helpAnswer;
-}
-
 TEST_F(LorvexMain, KeysReachTheirCommandsThroughTheMessageLoop) {
     struct {
         const char* name;
@@ -312,17 +284,15 @@ TEST_F(LorvexMain, HelpRequestsReachTheEngineAndAFailureIsReported) {
         bool clearFocus;
         const char* file;
         UINT helpCommand;
-        bool hasData;
         const char* data;
         bool ownerIsMain;
     } const cases[] = {
-        {"contents", IDM_HELPCONTENTS, false, "\\Lorvex.hlp", HELP_KEY, true, "CONTENTS", true},
-        {"search", IDM_HELPSEARCH, false, "Lorvex.hlp", HELP_PARTIALKEY, true, "", true},
-        {"help on help", IDM_HELPHELP, false, "", HELP_HELPONHELP, false, "", true},
+        {"contents", IDM_HELPCONTENTS, false, "\\Lorvex.hlp", HELP_KEY, "CONTENTS", true},
+        {"search", IDM_HELPSEARCH, false, "Lorvex.hlp", HELP_PARTIALKEY, "", true},
+        {"help on help", IDM_HELPHELP, false, "", HELP_HELPONHELP, "(none)", true},
         // The help-on-help box belongs to the window with the focus, which may be none.
-        {"help on help, no focus", IDM_HELPHELP, true, "", HELP_HELPONHELP, false, "", false},
-        {"contents, no focus", IDM_HELPCONTENTS, true, "\\Lorvex.hlp", HELP_KEY, true, "CONTENTS",
-         true},
+        {"help on help, no focus", IDM_HELPHELP, true, "", HELP_HELPONHELP, "(none)", false},
+        {"contents, no focus", IDM_HELPCONTENTS, true, "\\Lorvex.hlp", HELP_KEY, "CONTENTS", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -335,10 +305,12 @@ TEST_F(LorvexMain, HelpRequestsReachTheEngineAndAFailureIsReported) {
         EXPECT_EQ(helpCalls[0].hwnd, hwndMain);
         EXPECT_EQ(helpCalls[0].file, c.file);
         EXPECT_EQ(helpCalls[0].command, c.helpCommand);
-        EXPECT_EQ(helpCalls[0].hasData, c.hasData);
         EXPECT_EQ(helpCalls[0].data, c.data);
         if (c.command == IDM_HELPCONTENTS) {
-            EXPECT_TRUE(helpCalls[0].fileFieldBlank);
+            // The file name lies in its 100-character field, blanks behind the NUL.
+            EXPECT_EQ(helpCalls[0].fileAddress, static_cast<const char*>(helpFileName));
+            EXPECT_EQ(std::string(helpFileName + 12, NAME_FIELD_LENGTH - 12),
+                      std::string(NAME_FIELD_LENGTH - 12, ' '));
         }
 
         // The engine refuses: the failure box.
@@ -400,19 +372,15 @@ TEST(LorvexStartup, RunsTheLoopWithItsAcceleratorsUntilTheMainWindowCloses) {
     HINSTANCE self = GetModuleHandleA(nullptr);
     WNDCLASSA registered;
     ASSERT_TRUE(RegisterLorvexClasses(self) || GetClassInfoA(self, "Lorvex", &registered));
-    helpEngine = FakeWinHelp;
-    helpAnswer = TRUE;
-    helpCalls.clear();
-    const MainRun run = RunMainUntilClosed(
-        [self] { return WinMain(self, self, nullptr, SW_SHOWNORMAL); }, [] { return hwndMain; },
+    const MainRun run = RunMainPressingF1(
+        helpEngine, [self] { return WinMain(self, self, nullptr, SW_SHOWNORMAL); },
+        [] { return hwndMain; },
         [](HWND main) {
             EXPECT_EQ(WindowText(main), "Lorvex");
             EXPECT_EQ(GetMenu(main), hMenu);
             SaveWindowPng(main, "lorvex_winmain");
-            PostMessageA(main, WM_KEYDOWN, VK_F1, 1);
-        },
-        [] { return !helpCalls.empty(); });
-    helpEngine = WinHelpA;
+            return main;
+        });
     EXPECT_TRUE(run.ran);
     EXPECT_EQ(run.code, 0);
     ASSERT_EQ(helpCalls.size(), 1u);

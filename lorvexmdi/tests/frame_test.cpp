@@ -639,23 +639,6 @@ TEST_F(MdiFrame, MdiSystemKeysActOnTheChildrenAndAreNotDispatched) {
     }
 }
 
-// Help requests as the engine receives them.
-struct HelpCall {
-    HWND hwnd;
-    std::string file;
-    UINT command;
-    std::string data;
-};
-std::vector<HelpCall> helpCalls;
-BOOL helpAnswer = TRUE;
-
-BOOL WINAPI FakeWinHelp(HWND hwnd, LPCSTR file, UINT command, ULONG_PTR data) {
-    std::string d = data != 0 && command != HELP_HELPONHELP ? reinterpret_cast<const char*>(data)
-                                                            : (data == 0 ? "(none)" : "?");
-    helpCalls.push_back({hwnd, file, command, d});
-    return helpAnswer;
-}
-
 TEST_F(MdiFrame, HelpRequestsReachTheEngineAndAFailureIsReportedToItsOwner) {
     helpEngine = FakeWinHelp;
     HWND child = OpenChild();
@@ -796,21 +779,17 @@ TEST(LorvexMDIStartup, RunsTheLoopWithItsAcceleratorsUntilTheFrameCloses) {
     WNDCLASSA registered;
     ASSERT_TRUE(RegisterLorvexMDIClasses(self) ||
                 GetClassInfoA(self, "LorvexMDIText", &registered));
-    helpEngine = FakeWinHelp;
-    helpAnswer = TRUE;
-    helpCalls.clear();
-    const MainRun run = RunMainUntilClosed(
-        [self] { return WinMain(self, self, nullptr, SW_SHOWNORMAL); }, [] { return hwndFrame; },
+    const MainRun run = RunMainPressingF1(
+        helpEngine, [self] { return WinMain(self, self, nullptr, SW_SHOWNORMAL); },
+        [] { return hwndFrame; },
         [](HWND frame) {
             EXPECT_EQ(WindowText(frame), "LorvexMDI");
             EXPECT_EQ(GetMenu(frame), hMenuFrame);
             EXPECT_EQ(GetParent(hwndClient), frame);
             SaveWindowPng(frame, "lorvexmdi_winmain");
             // Addressed to the client: the accelerators still go to the frame.
-            PostMessageA(hwndClient, WM_KEYDOWN, VK_F1, 1);
-        },
-        [] { return !helpCalls.empty(); });
-    helpEngine = WinHelpA;
+            return hwndClient;
+        });
     EXPECT_TRUE(run.ran);
     EXPECT_EQ(run.code, 0);
     ASSERT_EQ(helpCalls.size(), 1u);

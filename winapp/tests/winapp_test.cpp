@@ -260,22 +260,6 @@ TEST(SetNameField, WritesTheTextANulAndBlanksToTheEndOfTheField) {
     }
 }
 
-// Help requests as the engine receives them.
-struct HelpCall {
-    HWND hwnd;
-    std::string file;
-    UINT command;
-    std::string data; // "(none)" for no data
-};
-std::vector<HelpCall> helpCalls;
-BOOL helpAnswer = TRUE;
-
-BOOL WINAPI FakeWinHelp(HWND hwnd, LPCSTR file, UINT command, ULONG_PTR data) {
-    helpCalls.push_back({hwnd, file, command,
-                         data == 0 ? "(none)" : std::string(reinterpret_cast<const char*>(data))});
-    return helpAnswer;
-}
-
 // The program's main window, another top-level window of its thread, and the one that has the
 // focus when the request is made.
 class HelpRequests : public ::testing::Test {
