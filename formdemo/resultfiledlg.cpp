@@ -2,6 +2,7 @@
 
 #include "filedlg.h"
 #include "filedlgtext.h"
+#include "formdemo_testing.h" // the dialog calls, defined here
 #include "formula.h"
 #include "resultfile.h"
 #include "runerror_box.h"

@@ -11,18 +11,11 @@
 
 #include <string>
 
-#include "seams.h"
-
 // The program-wide record of both file dialogs, and the buffer in which they return the full
 // path of the chosen file.
 constexpr DWORD RESULT_PATH_LENGTH = 256;
 extern OPENFILENAMEA ofn;
 extern char chosenPath[RESULT_PATH_LENGTH];
-
-// The open and save dialogs the flows run: GetOpenFileNameA and GetSaveFileNameA, or a
-// test's own.
-extern FileDialogRoutine resultOpenDialog;
-extern FileDialogRoutine resultSaveDialog;
 
 // The flags of the open dialog (the file must exist) and of the save dialog (a new name is
 // taken, an existing file is replaced only after a question).

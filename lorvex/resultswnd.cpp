@@ -5,6 +5,7 @@
 
 #include "closereq.h"
 #include "formula.h"
+#include "lorvex_testing.h" // lineDrawer, defined here
 
 HWND hwndResults = NO_WINDOW;
 bool resultsClassRegistered = false;

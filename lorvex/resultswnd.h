@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include "seams.h"
 
 #include "lorvex.h"
 #include "resultlines.h"
@@ -17,9 +16,6 @@ inline HWND const NO_WINDOW = reinterpret_cast<HWND>(static_cast<LONG_PTR>(-1));
 extern bool resultsClassRegistered;
 extern int resultsTopLine; // the point shown in the first line, counted from 0
 
-// Draws each line (TextOutA). Calls go through this pointer so that a test can see every
-// line the window paints; the program never changes it.
-extern LineDrawRoutine lineDrawer;
 
 // Creates the results window, or repaints the open one with the current table.
 void ShowResultsWindow();

@@ -1,6 +1,7 @@
 // The program-wide handles of LorvexMDI, and the boxes and record access that the frame and
 // the children share.
 #include "lorvexmdi.h"
+#include "lorvexmdi_testing.h" // infoLock, defined here
 
 HINSTANCE hInst = nullptr;
 HINSTANCE hModule = nullptr;

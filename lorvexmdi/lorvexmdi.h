@@ -37,10 +37,9 @@ struct INFO {
 static_assert(sizeof(INFO) == 44, "INFO is a 44-byte record");
 #endif
 
-// The local-memory routines of the INFO records. Calls go through these pointers so that a
-// test can make them fail; the program never changes them.
+// The allocation of the INFO records. Calls go through this pointer so that a test can make
+// it fail; the program never changes it.
 extern LocalAllocRoutine infoAllocate;
-extern LocalLockRoutine infoLock;
 
 // The boxes of New and of the children: owned by the frame, with an OK button.
 void ReportError(const char* text, const char* caption = "Error");

@@ -2,6 +2,7 @@
 #include "errortexts.h"
 #include "filedlg.h"
 #include "filesel.h"
+#include "parvane_testing.h" // selectionDialog, defined here
 
 OPENFILENAMEA ofn;
 char szFile[FILE_FIELD_LENGTH];

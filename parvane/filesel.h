@@ -9,7 +9,6 @@
 #include <cstddef>
 
 #include "namefields.h"
-#include "seams.h"
 
 extern OPENFILENAMEA ofn;
 extern char szFile[FILE_FIELD_LENGTH];
@@ -19,8 +18,6 @@ extern char szDefExt[4];
 constexpr char FILE_DIALOG_TITLE[] = "Dateiauswahl";
 // The dialog takes only an existing file.
 constexpr DWORD FILE_DIALOG_FLAGS = OFN_LONGNAMES | OFN_FILEMUSTEXIST;
-// The open dialog of the file selection: GetOpenFileNameA, or a test's own.
-extern FileDialogRoutine selectionDialog;
 
 // Lets the user pick a file, proposing the name held in `name` (nameLength characters,
 // blank-padded). Returns -1 when cancelled or when the dialog failed (a failure is reported

@@ -3,6 +3,7 @@
 #include "splashdlg.h"
 
 #include "parvane.h"
+#include "parvane_testing.h" // splashSetTimer, defined here
 #include "placement.h"
 
 UINT_PTR idSplashTimer = 1;

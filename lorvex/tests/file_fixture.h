@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "formdemo_testing.h"
+#include "tests/formdemo_checks.h"
 #include "lorvex_fixture.h"
 
 class FileCommands : public LorvexMain {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "about.h"
-#include "formdemo_testing.h"
+#include "tests/formdemo_checks.h"
 #include "formelfields.h"
 #include "lorvex_fixture.h"
 

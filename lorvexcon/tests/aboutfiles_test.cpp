@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "formdemo_testing.h"
+#include "tests/formdemo_checks.h"
 #include "lorvexcon_fixture.h"
 #include "resultfile.h"
 

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "formdemo_testing.h"
+#include "tests/formdemo_checks.h"
 #include "lorvexcon_fixture.h"
 
 namespace {
